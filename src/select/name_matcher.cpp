@@ -1,0 +1,35 @@
+#include "select/name_matcher.h"
+
+#include <string_view>
+
+namespace pickwell {
+
+const char16_t* leaf_of(const char16_t* file_name) {
+    const std::u16string_view name(file_name);
+    const std::size_t backslash = name.rfind(u'\\');
+    return backslash == std::u16string_view::npos ? file_name : file_name + backslash + 1;
+}
+
+PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation)
+    : rule_(rule), collation_(collation) {
+    candidates_.reserve(names.size());
+    for (const auto& name : names) {
+        candidates_.push_back({name.c_str(), name.find(u'\\') != std::u16string::npos});
+    }
+}
+
+std::size_t PlainMatcher::count_matches(const ItemNames& item) const {
+    const char16_t* leaf = leaf_of(item.file_name);
+    std::size_t matches = 0;
+    for (const Candidate& name : candidates_) {
+        const char16_t* target = name.has_backslash ? item.file_name : leaf;
+        if (collation_.equal(name.text, target, rule_) ||
+            (rule_ == CaseRule::Insensitive &&
+             collation_.equal(name.text, item.short_name, rule_))) {
+            ++matches;
+        }
+    }
+    return matches;
+}
+
+}  // namespace pickwell

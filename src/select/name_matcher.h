@@ -1,0 +1,46 @@
+// Decides how many names of the list match one panel item.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "platform/collation.h"
+#include "select/name_list.h"
+
+namespace pickwell {
+
+// An item's names as the host reports them; never null (a missing name reads as empty).
+struct ItemNames {
+    const char16_t* file_name;
+    const char16_t* short_name;
+};
+
+// The part of `file_name` after its last backslash, or the whole name when it has none.
+const char16_t* leaf_of(const char16_t* file_name);
+
+class NameMatcher {
+  public:
+    virtual ~NameMatcher() = default;
+    // The number of names that match the item; each one marks the item once.
+    virtual std::size_t count_matches(const ItemNames& item) const = 0;
+};
+
+// Compares every name with the item, in list order: a name with a backslash against the item's
+// whole name, any other against its leaf; without case, the short name is a second chance.
+class PlainMatcher final : public NameMatcher {
+  public:
+    PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation);
+    std::size_t count_matches(const ItemNames& item) const override;
+
+  private:
+    struct Candidate {
+        const char16_t* text;
+        bool has_backslash;
+    };
+    std::vector<Candidate> candidates_;
+    CaseRule rule_;
+    const Collation& collation_;
+};
+
+}  // namespace pickwell

@@ -1,0 +1,87 @@
+#include "select/name_parser.h"
+
+#include <memory>
+
+#include "select/character_set.h"
+
+namespace pickwell {
+namespace {
+
+constexpr char16_t kQuote = u'"';
+constexpr char16_t kSpace = u' ';
+
+void add_control_characters(CharacterSet& set) {
+    for (char16_t c = 0x01; c <= 0x1F; ++c) {
+        set.add(c);
+    }
+}
+
+struct ScanSets {
+    CharacterSet separators;    // end an unquoted name
+    CharacterSet quote_stops;   // end a quoted name
+    CharacterSet leading_skip;  // skipped before every name
+
+    ScanSets(std::u16string_view extra_separators, bool trim_spaces) {
+        separators.add(extra_separators);
+        add_control_characters(separators);
+        add_control_characters(quote_stops);
+        quote_stops.add(kQuote);
+        leading_skip = separators;
+        if (trim_spaces) {
+            leading_skip.add(kSpace);
+        }
+    }
+};
+
+std::size_t advance_over(std::u16string_view text, std::size_t pos, const CharacterSet& set) {
+    while (pos < text.size() && set.contains(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+std::size_t advance_until(std::u16string_view text, std::size_t pos, const CharacterSet& set) {
+    while (pos < text.size() && !set.contains(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+}  // namespace
+
+NameList parse_names(std::u16string_view text, std::u16string_view extra_separators,
+                     bool trim_spaces) {
+    text = text.substr(0, text.find(u'\0'));
+    NameList names;
+    if (text.empty()) {
+        return names;
+    }
+    // Three sets of 8 KiB each: too large for the host thread's stack to take lightly.
+    const auto sets = std::make_unique<const ScanSets>(extra_separators, trim_spaces);
+
+    std::size_t pos = 0;
+    do {
+        pos = advance_over(text, pos, sets->leading_skip);
+        std::size_t start = pos;
+        bool closed = false;
+        if (pos < text.size() && text[pos] == kQuote) {
+            start = ++pos;
+            pos = advance_until(text, pos, sets->quote_stops);
+            closed = pos < text.size() && text[pos] == kQuote;
+        } else {
+            pos = advance_until(text, pos, sets->separators);
+            while (trim_spaces && pos > start && text[pos - 1] == kSpace) {
+                --pos;
+            }
+        }
+        if (pos > start) {
+            names.emplace_back(text.substr(start, pos - start));
+        }
+        if (closed) {
+            ++pos;
+        }
+    } while (pos < text.size());
+    return names;
+}
+
+}  // namespace pickwell

@@ -1,0 +1,156 @@
+#include "select/select_command.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "select/clipboard_blocks.h"
+#include "select/name_matcher.h"
+#include "select/name_parser.h"
+
+namespace pickwell {
+namespace {
+
+// What the clipboard held: text when it had any, otherwise the names of a file-drop list.
+struct ClipboardNames {
+    std::optional<std::u16string> text;
+    NameList files;
+};
+
+// On an ordinary file panel only a dropped file's own name is compared; a drive root, or a
+// path without a backslash, stays whole. A plug-in panel compares whole paths.
+std::u16string name_of_dropped(std::u16string path, bool plugin_panel) {
+    const std::size_t backslash = path.rfind(u'\\');
+    if (plugin_panel || backslash == std::u16string::npos || backslash + 1 == path.size()) {
+        return path;
+    }
+    return path.substr(backslash + 1);
+}
+
+// Takes what the command needs from the clipboard and closes it again; nothing when another
+// program holds it.
+std::optional<ClipboardNames> take_clipboard(Clipboard& clipboard, bool plugin_panel) {
+    const Clipboard::Session session = clipboard.open();
+    if (!session) {
+        return std::nullopt;
+    }
+    ClipboardNames taken;
+    (void)session.read(ClipboardFormat::UnicodeText, [&](std::span<const std::byte> block) {
+        taken.text = text_from_block(block);
+    });
+    if (!taken.text) {
+        const auto decode = [&](std::string_view ansi) { return clipboard.ansi_to_wide(ansi); };
+        (void)session.read(ClipboardFormat::FileDrop, [&](std::span<const std::byte> block) {
+            for (auto& path : paths_from_drop_block(block, decode)) {
+                taken.files.push_back(name_of_dropped(std::move(path), plugin_panel));
+            }
+        });
+    }
+    return taken;
+}
+
+// One panel item, in a zero-filled buffer of the size the host asked for, alive until the next
+// item is fetched.
+class FetchedItem {
+  public:
+    // Nothing for an item the host gives no size for, fails to fill, or that memory cannot hold.
+    static std::optional<FetchedItem> fetch(const HostContext& host, int index) {
+        const int size = host.control(host::FCTL_GETPANELITEM, index, host::IntPtr{0});
+        if (size <= 0) {
+            return std::nullopt;
+        }
+        // Never smaller than the record, so that reading it stays inside the buffer whatever
+        // size the host states.
+        const std::size_t bytes =
+            std::max<std::size_t>(static_cast<std::size_t>(size), sizeof(host::PluginPanelItem));
+        std::unique_ptr<std::byte[]> buffer(new (std::nothrow) std::byte[bytes]());
+        if (!buffer || host.control(host::FCTL_GETPANELITEM, index, buffer.get()) == 0) {
+            return std::nullopt;
+        }
+        return FetchedItem(std::move(buffer));
+    }
+
+    ItemNames names() const {
+        host::PluginPanelItem item;
+        std::memcpy(&item, buffer_.get(), sizeof item);
+        const auto or_empty = [](const char16_t* text) { return text != nullptr ? text : u""; };
+        return {or_empty(item.FindData.lpwszFileName),
+                or_empty(item.FindData.lpwszAlternateFileName)};
+    }
+
+  private:
+    explicit FetchedItem(std::unique_ptr<std::byte[]> buffer) : buffer_(std::move(buffer)) {}
+
+    std::unique_ptr<std::byte[]> buffer_;
+};
+
+// The host's batch of selection changes: opened when made, closed and the panel redrawn when it
+// goes, on every path out of the command.
+class SelectionBatch {
+  public:
+    explicit SelectionBatch(const HostContext& host) : host_(host) {
+        (void)host_.control(host::FCTL_BEGINSELECTION, 0, host::IntPtr{0});
+    }
+    SelectionBatch(const SelectionBatch&) = delete;
+    SelectionBatch& operator=(const SelectionBatch&) = delete;
+    ~SelectionBatch() {
+        (void)host_.control(host::FCTL_ENDSELECTION, 0, host::IntPtr{0});
+        (void)host_.control(host::FCTL_REDRAWPANEL, 0, host::IntPtr{0});
+    }
+
+  private:
+    const HostContext& host_;
+};
+
+NameList names_from_text(const std::u16string& text, const SettingsKey& settings) {
+    const std::u16string separators = settings.read_string(kAddSeparators, u"");
+    const bool trim_spaces = settings.read_flag(kTrimSpaces, kTrimSpacesDefault) != 0;
+    return parse_names(text, separators, trim_spaces);
+}
+
+void select_matching_items(const HostContext& host, int items_number, const NameMatcher& matcher) {
+    for (int index = 0; index < items_number; ++index) {
+        const auto item = FetchedItem::fetch(host, index);
+        if (!item) {
+            continue;
+        }
+        for (std::size_t n = matcher.count_matches(item->names()); n > 0; --n) {
+            (void)host.control(host::FCTL_SETSELECTION, index, host::IntPtr{1});
+        }
+    }
+}
+
+}  // namespace
+
+host::Handle run_select_command(const HostContext& host, Platform& platform,
+                                const SettingsKeyPath& settings_path) {
+    // A host that cannot report the panel leaves the record zeroed: no items to walk.
+    host::PanelInfo panel{};
+    (void)host.control(host::FCTL_GETPANELINFO, 0, &panel);
+    if (panel.PanelType != host::PTYPE_FILEPANEL) {
+        return host::kInvalidHandle;
+    }
+    auto taken = take_clipboard(platform.clipboard, panel.Plugin != 0);
+    if (!taken) {
+        return host::kInvalidHandle;
+    }
+
+    const SettingsKey settings = SettingsKey::open_for_reading(platform.registry, settings_path);
+    const NameList names =
+        taken->text ? names_from_text(*taken->text, settings) : std::move(taken->files);
+    taken.reset();
+
+    const SelectionBatch batch(host);
+    const CaseRule rule = settings.read_flag(kCaseSensitive, kCaseSensitiveDefault) != 0
+                              ? CaseRule::Sensitive
+                              : CaseRule::Insensitive;
+    const PlainMatcher matcher(names, rule, platform.collation);
+    select_matching_items(host, panel.ItemsNumber, matcher);
+    return host::kInvalidHandle;
+}
+
+}  // namespace pickwell

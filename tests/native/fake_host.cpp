@@ -1,0 +1,224 @@
+#include "fake_host.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace pickwell::testing {
+namespace {
+
+FakeHost* current = nullptr;
+constexpr host::IntPtr kModuleNumber = 0x5A;
+host::Handle const kDialog = reinterpret_cast<host::Handle>(0xD1A106);
+
+std::size_t text_bytes(const std::optional<std::u16string>& text) {
+    return text ? (text->size() + 1) * sizeof(char16_t) : 0;
+}
+
+}  // namespace
+
+FakeHost::FakeHost() {
+    if (current != nullptr) {
+        throw std::logic_error("one FakeHost at a time");
+    }
+    current = this;
+}
+
+FakeHost::~FakeHost() {
+    current = nullptr;
+}
+
+host::PluginStartupInfo FakeHost::startup_info(const char16_t* root_key) {
+    host::PluginStartupInfo info{};
+    info.StructSize = sizeof info;
+    info.ModuleName = u"C:\\Far\\Plugins\\Pickwell\\Pickwell.dll";
+    info.ModuleNumber = kModuleNumber;
+    info.RootKey = root_key;
+    info.GetMsg = &FakeHost::get_msg;
+    info.Control = &FakeHost::control;
+    info.DialogInit = &FakeHost::dialog_init;
+    info.DialogRun = &FakeHost::dialog_run;
+    info.DialogFree = &FakeHost::dialog_free;
+    info.SendDlgMessage = &FakeHost::send_dlg_message;
+    return info;
+}
+
+const char16_t* FakeHost::message_text(int id) {
+    static const char16_t* const texts[] = {u"m0", u"m1", u"m2", u"m3", u"m4",
+                                            u"m5", u"m6", u"m7", u"m8"};
+    return id >= 0 && id < 9 ? texts[id] : u"?";
+}
+
+std::vector<int> FakeHost::selections() const {
+    std::vector<int> counts(items.size());
+    for (const HostCall& call : calls) {
+        if (call.command == host::FCTL_SETSELECTION) {
+            ++counts.at(static_cast<std::size_t>(call.param1));
+        }
+    }
+    return counts;
+}
+
+std::vector<int> FakeHost::selected_indices() const {
+    std::vector<int> indices;
+    const auto counts = selections();
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        if (counts[i] != 0) {
+            indices.push_back(static_cast<int>(i));
+        }
+    }
+    return indices;
+}
+
+std::vector<int> FakeHost::control_commands() const {
+    std::vector<int> commands;
+    for (const HostCall& call : calls) {
+        if (call.command < kGetMsgCall) {
+            commands.push_back(call.command);
+        }
+    }
+    return commands;
+}
+
+const host::WChar* FakeHost::get_msg(host::IntPtr plugin_number, int id) {
+    current->calls.push_back({kGetMsgCall, id, plugin_number});
+    return plugin_number == kModuleNumber ? message_text(id) : u"wrong module number";
+}
+
+int FakeHost::control(host::Handle panel, int command, int param1, host::IntPtr param2) {
+    if (panel != host::kActivePanel) {
+        throw std::logic_error("the module names the active panel only");
+    }
+    return current->control_call(command, param1, param2);
+}
+
+int FakeHost::item_size(const FakeItem& item) const {
+    if (item.reported_size) {
+        return *item.reported_size;
+    }
+    return static_cast<int>(sizeof(host::PluginPanelItem) + text_bytes(item.name) +
+                            text_bytes(item.short_name));
+}
+
+// As the host does it: the record first, the strings it points to after it in the same buffer,
+// never more bytes than it reported.
+void FakeHost::fill_item(const FakeItem& item, std::byte* buffer) const {
+    const auto size = static_cast<std::size_t>(item_size(item));
+    std::vector<std::byte> full(sizeof(host::PluginPanelItem) + text_bytes(item.name) +
+                                text_bytes(item.short_name));
+    host::PluginPanelItem record{};
+    std::byte* strings = full.data() + sizeof record;
+    const auto place = [&](const std::optional<std::u16string>& text) -> const char16_t* {
+        if (!text) {
+            return nullptr;
+        }
+        std::memcpy(strings, text->c_str(), text_bytes(text));
+        const auto* placed = reinterpret_cast<const char16_t*>(strings);
+        strings += text_bytes(text);
+        return placed;
+    };
+    record.FindData.lpwszFileName = place(item.name);
+    record.FindData.lpwszAlternateFileName = place(item.short_name);
+    std::memcpy(full.data(), &record, sizeof record);
+    // Pointers are into `full`; move them to where the module's buffer holds the strings.
+    const auto rebase = [&](const char16_t*& text) {
+        if (text != nullptr) {
+            text = reinterpret_cast<const char16_t*>(
+                buffer + (reinterpret_cast<const std::byte*>(text) - full.data()));
+        }
+    };
+    host::PluginPanelItem moved = record;
+    rebase(moved.FindData.lpwszFileName);
+    rebase(moved.FindData.lpwszAlternateFileName);
+    std::memcpy(full.data(), &moved, sizeof moved);
+    std::memcpy(buffer, full.data(), std::min(size, full.size()));
+}
+
+int FakeHost::control_call(int command, int param1, host::IntPtr param2) {
+    calls.push_back({command, param1, param2});
+    switch (command) {
+        case host::FCTL_GETPANELINFO: {
+            host::PanelInfo info{};
+            info.PanelType = panel_type;
+            info.Plugin = plugin_panel;
+            info.ItemsNumber = items_number.value_or(static_cast<int>(items.size()));
+            std::memcpy(reinterpret_cast<void*>(param2), &info, sizeof info);
+            return 1;
+        }
+        case host::FCTL_GETPANELITEM: {
+            calls.back().param2 = param2 == 0 ? 0 : 1;  // buffers differ run to run
+            const FakeItem& item = items.at(static_cast<std::size_t>(param1));
+            if (param2 == 0) {
+                return item_size(item);
+            }
+            if (item.fill_fails) {
+                return 0;
+            }
+            fill_item(item, reinterpret_cast<std::byte*>(param2));
+            return 1;
+        }
+        case host::FCTL_SETSELECTION:
+            if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size()) {
+                throw std::logic_error("selection outside the panel");
+            }
+            return 1;
+        default:
+            return 1;
+    }
+}
+
+host::Handle FakeHost::dialog_init(host::IntPtr plugin_number, int x1, int y1, int x2, int y2,
+                                   const host::WChar* help, host::FarDialogItem* items,
+                                   unsigned int count, host::Dword reserved, host::Dword flags,
+                                   host::DlgProcFn proc, host::IntPtr param) {
+    FakeHost& self = *current;
+    self.calls.push_back({kDialogInitCall, static_cast<int>(count), plugin_number});
+    self.dialog_items.assign(items, items + count);
+    self.edit_text_at_init = count > 2 && items[2].PtrData != nullptr ? items[2].PtrData : u"";
+    self.dialog_init_args = {x1,
+                             y1,
+                             x2,
+                             y2,
+                             static_cast<int>(count),
+                             static_cast<int>(reserved),
+                             static_cast<int>(flags)};
+    self.dialog_init_had_extras = help != nullptr || proc != nullptr || param != 0;
+    if (self.dialog.create_fails) {
+        return host::kInvalidHandle;
+    }
+    ++self.open_dialogs;
+    return kDialog;
+}
+
+int FakeHost::dialog_run(host::Handle dialog) {
+    current->calls.push_back({kDialogRunCall, 0, dialog == kDialog});
+    return current->dialog.closed_by;
+}
+
+void FakeHost::dialog_free(host::Handle dialog) {
+    current->calls.push_back({kDialogFreeCall, 0, dialog == kDialog});
+    --current->open_dialogs;
+}
+
+host::IntPtr FakeHost::send_dlg_message(host::Handle dialog, int msg, int param1,
+                                        host::IntPtr param2) {
+    FakeHost& self = *current;
+    self.calls.push_back({kSendDlgMessageCall, msg, param1});
+    if (dialog != kDialog || param2 != 0) {
+        throw std::logic_error("unexpected dialog message arguments");
+    }
+    const auto item = static_cast<std::size_t>(param1);
+    if (msg == host::DM_GETCHECK) {
+        const auto& scripted = self.dialog.checks[item];
+        return scripted ? *scripted : static_cast<std::int32_t>(self.dialog_items[item].Selected);
+    }
+    if (msg == host::DM_GETCONSTTEXTPTR) {
+        if (!self.dialog.edit_text) {
+            self.dialog.edit_text = self.edit_text_at_init;
+        }
+        return reinterpret_cast<host::IntPtr>(self.dialog.edit_text->c_str());
+    }
+    return 0;
+}
+
+}  // namespace pickwell::testing

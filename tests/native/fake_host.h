@@ -1,0 +1,92 @@
+// A host for native tests: a service table whose calls land in one FakeHost, which plays a file
+// panel and a dialog and records every call in order.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/plugin_api.h"
+
+namespace pickwell::testing {
+
+struct FakeItem {
+    std::optional<std::u16string> name;  // nullopt: the host reports a null name
+    std::optional<std::u16string> short_name;
+    // Overrides the byte size the host reports (0 or less skips the item).
+    std::optional<int> reported_size;
+    bool fill_fails = false;
+};
+
+// One call through the service table, as the module made it.
+struct HostCall {
+    int command;  // a Control command, or one of the dialog pseudo-commands below
+    int param1;
+    host::IntPtr param2;
+    bool operator==(const HostCall&) const = default;
+};
+inline constexpr int kGetMsgCall = 1000;
+inline constexpr int kDialogInitCall = 1001;
+inline constexpr int kDialogRunCall = 1002;
+inline constexpr int kDialogFreeCall = 1003;
+inline constexpr int kSendDlgMessageCall = 1004;
+
+struct ScriptedDialog {
+    bool create_fails = false;
+    int closed_by = 7;             // the item DialogRun reports
+    std::optional<int> checks[9];  // DM_GETCHECK answers by item; default: the item's state
+    std::optional<std::u16string> edit_text;  // DM_GETCONSTTEXTPTR answer; default: as given
+};
+
+class FakeHost {
+  public:
+    FakeHost();
+    ~FakeHost();
+    FakeHost(const FakeHost&) = delete;
+    FakeHost& operator=(const FakeHost&) = delete;
+
+    // The record a host hands to SetStartupInfoW.
+    host::PluginStartupInfo startup_info(const char16_t* root_key = u"Software\\Host\\Plugins");
+
+    // The active panel.
+    int panel_type = host::PTYPE_FILEPANEL;
+    int plugin_panel = 0;
+    std::optional<int> items_number;  // default: the number of items
+    std::vector<FakeItem> items;
+
+    ScriptedDialog dialog;
+
+    std::vector<HostCall> calls;
+    // FCTL_SETSELECTION calls per item.
+    std::vector<int> selections() const;
+    std::vector<int> selected_indices() const;
+    std::vector<int> control_commands() const;
+
+    // What the module passed to DialogInit.
+    std::vector<host::FarDialogItem> dialog_items;
+    std::u16string edit_text_at_init;
+    std::vector<int> dialog_init_args;    // x1, y1, x2, y2, count, reserved, flags
+    bool dialog_init_had_extras = false;  // a help topic, dialog procedure or parameter
+    int open_dialogs = 0;
+
+    static const char16_t* message_text(int id);
+
+    // Service table entries.
+    static const host::WChar* get_msg(host::IntPtr plugin_number, int id);
+    static int control(host::Handle panel, int command, int param1, host::IntPtr param2);
+    static host::Handle dialog_init(host::IntPtr plugin_number, int x1, int y1, int x2, int y2,
+                                    const host::WChar* help, host::FarDialogItem* items,
+                                    unsigned int count, host::Dword reserved, host::Dword flags,
+                                    host::DlgProcFn proc, host::IntPtr param);
+    static int dialog_run(host::Handle dialog);
+    static void dialog_free(host::Handle dialog);
+    static host::IntPtr send_dlg_message(host::Handle dialog, int msg, int param1,
+                                         host::IntPtr param2);
+
+  private:
+    int control_call(int command, int param1, host::IntPtr param2);
+    int item_size(const FakeItem& item) const;
+    void fill_item(const FakeItem& item, std::byte* buffer) const;
+};
+
+}  // namespace pickwell::testing

@@ -1,0 +1,53 @@
+// Shared fixtures of the native tests: the module over in-memory stand-ins and a fake host.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "fake_host.h"
+#include "host/plugin.h"
+#include "platform/clipboard_memory.h"
+#include "platform/collation_memory.h"
+#include "platform/registry_memory.h"
+
+namespace pickwell::testing {
+
+inline constexpr const char16_t* kRootKey = u"Software\\Host\\Plugins";
+inline constexpr const char16_t* kSettingsPath = u"Software\\Host\\Plugins\\Zentro\\Pickwell";
+
+// A CF_HDROP block: the DROPFILES header, then the paths, wide or ANSI, ending with an empty one.
+std::vector<std::byte> drop_block(const std::vector<std::u16string>& paths, bool wide = true);
+std::vector<std::byte> bytes_of(std::u16string_view text);  // code units, no terminator
+
+// Lets gtest print UTF-16 strings in failure messages.
+std::string narrow(std::u16string_view text);
+
+class PluginTest : public ::testing::Test {
+  protected:
+    PluginTest() : plugin(platform) {}
+
+    void start(const char16_t* root_key = kRootKey) {
+        const host::PluginStartupInfo info = host.startup_info(root_key);
+        plugin.set_startup_info(&info);
+    }
+
+    // The command, with resources checked to be released however it ended.
+    host::Handle run_command() {
+        const host::Handle result = plugin.open_plugin();
+        EXPECT_EQ(clipboard.open_count(), 0);
+        EXPECT_EQ(registry.open_keys(), 0);
+        return result;
+    }
+
+    FakeHost host;
+    MemoryClipboard clipboard;
+    MemoryRegistry registry;
+    MemoryCollation collation;
+    Platform platform{clipboard, registry, collation};
+    Plugin plugin;
+};
+
+}  // namespace pickwell::testing
