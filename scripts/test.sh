@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test suite: native unit tests, then the real DLL under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/ensure-deps.sh
+jobs=$(nproc)
+
+echo "== native build and unit tests"
+cmake --preset native >/dev/null
+cmake --build --preset native -j "$jobs"
+ctest --preset native -j "$jobs"
+
+echo "== Windows DLL and Wine tests"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$jobs"
+ctest --preset windows
