@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "block_builders.h"
 #include "fake_host.h"
 #include "host/plugin.h"
 #include "platform/clipboard_memory.h"
@@ -17,10 +18,6 @@ namespace pickwell::testing {
 
 inline constexpr const char16_t* kRootKey = u"Software\\Host\\Plugins";
 inline constexpr const char16_t* kSettingsPath = u"Software\\Host\\Plugins\\Zentro\\Pickwell";
-
-// A CF_HDROP block: the DROPFILES header, then the paths, wide or ANSI, ending with an empty one.
-std::vector<std::byte> drop_block(const std::vector<std::u16string>& paths, bool wide = true);
-std::vector<std::byte> bytes_of(std::u16string_view text);  // code units, no terminator
 
 // Lets gtest print UTF-16 strings in failure messages.
 std::string narrow(std::u16string_view text);
@@ -39,6 +36,7 @@ class PluginTest : public ::testing::Test {
         const host::Handle result = plugin.open_plugin();
         EXPECT_EQ(clipboard.open_count(), 0);
         EXPECT_EQ(registry.open_keys(), 0);
+        EXPECT_EQ(host.violations, std::vector<std::string>{});
         return result;
     }
 

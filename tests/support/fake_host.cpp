@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
 
 namespace pickwell::testing {
 namespace {
@@ -18,9 +17,7 @@ std::size_t text_bytes(const std::optional<std::u16string>& text) {
 }  // namespace
 
 FakeHost::FakeHost() {
-    if (current != nullptr) {
-        throw std::logic_error("one FakeHost at a time");
-    }
+    // One host at a time: the service table is plain functions that reach it through `current`.
     current = this;
 }
 
@@ -52,8 +49,9 @@ const char16_t* FakeHost::message_text(int id) {
 std::vector<int> FakeHost::selections() const {
     std::vector<int> counts(items.size());
     for (const HostCall& call : calls) {
-        if (call.command == host::FCTL_SETSELECTION) {
-            ++counts.at(static_cast<std::size_t>(call.param1));
+        if (call.command == host::FCTL_SETSELECTION && call.param1 >= 0 &&
+            static_cast<std::size_t>(call.param1) < counts.size()) {
+            ++counts[static_cast<std::size_t>(call.param1)];
         }
     }
     return counts;
@@ -80,14 +78,25 @@ std::vector<int> FakeHost::control_commands() const {
     return commands;
 }
 
+const char16_t* FakeHost::text_of(int id) const {
+    if (id >= 0 && static_cast<std::size_t>(id) < messages.size()) {
+        return messages[static_cast<std::size_t>(id)].c_str();
+    }
+    return message_text(id);
+}
+
 const host::WChar* FakeHost::get_msg(host::IntPtr plugin_number, int id) {
     current->calls.push_back({kGetMsgCall, id, plugin_number});
-    return plugin_number == kModuleNumber ? message_text(id) : u"wrong module number";
+    if (plugin_number != kModuleNumber) {
+        current->violations.push_back("GetMsg with another module number");
+    }
+    return current->text_of(id);
 }
 
 int FakeHost::control(host::Handle panel, int command, int param1, host::IntPtr param2) {
     if (panel != host::kActivePanel) {
-        throw std::logic_error("the module names the active panel only");
+        current->violations.push_back("Control on a panel other than the active one");
+        return 0;
     }
     return current->control_call(command, param1, param2);
 }
@@ -147,7 +156,11 @@ int FakeHost::control_call(int command, int param1, host::IntPtr param2) {
         }
         case host::FCTL_GETPANELITEM: {
             calls.back().param2 = param2 == 0 ? 0 : 1;  // buffers differ run to run
-            const FakeItem& item = items.at(static_cast<std::size_t>(param1));
+            if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size()) {
+                violations.push_back("FCTL_GETPANELITEM outside the panel");
+                return 0;
+            }
+            const FakeItem& item = items[static_cast<std::size_t>(param1)];
             if (param2 == 0) {
                 return item_size(item);
             }
@@ -158,8 +171,9 @@ int FakeHost::control_call(int command, int param1, host::IntPtr param2) {
             return 1;
         }
         case host::FCTL_SETSELECTION:
-            if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size()) {
-                throw std::logic_error("selection outside the panel");
+            if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size() || param2 != 1) {
+                violations.push_back("FCTL_SETSELECTION outside the panel or not selecting");
+                return 0;
             }
             return 1;
         default:
@@ -204,8 +218,10 @@ host::IntPtr FakeHost::send_dlg_message(host::Handle dialog, int msg, int param1
                                         host::IntPtr param2) {
     FakeHost& self = *current;
     self.calls.push_back({kSendDlgMessageCall, msg, param1});
-    if (dialog != kDialog || param2 != 0) {
-        throw std::logic_error("unexpected dialog message arguments");
+    if (dialog != kDialog || param2 != 0 || param1 < 0 ||
+        static_cast<std::size_t>(param1) >= self.dialog_items.size()) {
+        self.violations.push_back("unexpected dialog message arguments");
+        return 0;
     }
     const auto item = static_cast<std::size_t>(param1);
     if (msg == host::DM_GETCHECK) {

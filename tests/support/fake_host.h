@@ -56,7 +56,13 @@ class FakeHost {
 
     ScriptedDialog dialog;
 
+    // Texts GetMsg returns by number; "mN" when not given.
+    std::vector<std::u16string> messages;
+
     std::vector<HostCall> calls;
+    // Calls the module should never make (a wrong panel handle, a selection outside the panel,
+    // unexpected dialog arguments). Recorded rather than thrown: the call may come through a DLL.
+    std::vector<std::string> violations;
     // FCTL_SETSELECTION calls per item.
     std::vector<int> selections() const;
     std::vector<int> selected_indices() const;
@@ -70,6 +76,7 @@ class FakeHost {
     int open_dialogs = 0;
 
     static const char16_t* message_text(int id);
+    const char16_t* text_of(int id) const;
 
     // Service table entries.
     static const host::WChar* get_msg(host::IntPtr plugin_number, int id);
