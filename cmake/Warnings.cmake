@@ -5,6 +5,6 @@ function(pickwell_warnings target)
     else()
         target_compile_options(${target} PRIVATE
             -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wnon-virtual-dtor
-            -Wold-style-cast -Wcast-align -Wnull-dereference -Werror)
+            -Wold-style-cast -Wcast-align -Werror)
     endif()
 endfunction()
