@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64
-          libgtest-dev "$@")
+          libgtest-dev clang-14 libclang-rt-14-dev "$@")
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test suite: native unit tests, then the real DLL under Wine.
+# Builds everything and runs every test suite: native unit tests, the same under sanitizers,
+# then the real DLL under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +11,11 @@ echo "== native build and unit tests"
 cmake --preset native >/dev/null
 cmake --build --preset native -j "$jobs"
 ctest --preset native -j "$jobs"
+
+echo "== native unit tests under AddressSanitizer and UBSan"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize -j "$jobs"
+ctest --preset sanitize -j "$jobs"
 
 echo "== Windows DLL and Wine tests"
 cmake --preset windows >/dev/null

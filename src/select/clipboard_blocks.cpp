@@ -47,7 +47,10 @@ void split_list(std::span<const std::byte> list, ReadUnit read, Append append) {
 
 std::u16string text_from_block(std::span<const std::byte> block) {
     std::u16string text(block.size() / sizeof(char16_t), u'\0');
-    std::memcpy(text.data(), block.data(), text.size() * sizeof(char16_t));
+    // An empty block may come without any bytes at all (a block that could not be locked).
+    if (!text.empty()) {
+        std::memcpy(text.data(), block.data(), text.size() * sizeof(char16_t));
+    }
     text.resize(std::char_traits<char16_t>::length(text.c_str()));
     return text;
 }
