@@ -1,6 +1,79 @@
 #include "platform/collation_memory.h"
 
+#include <utility>
+
 namespace pickwell {
+namespace {
+
+constexpr char16_t kSoftHyphen = 0x00AD;
+constexpr char16_t kSharpS = 0x00DF;
+
+struct Decomposition {
+    char16_t letter;
+    char16_t mark;  // 0: the character does not decompose
+};
+
+// U+00C0 to U+00DD; the small letters U+00E0 to U+00FD are these plus 0x20.
+constexpr Decomposition kLatin1Capitals[] = {
+    {u'A', 0x0300}, {u'A', 0x0301}, {u'A', 0x0302}, {u'A', 0x0303}, {u'A', 0x0308}, {u'A', 0x030A},
+    {0, 0},         {u'C', 0x0327}, {u'E', 0x0300}, {u'E', 0x0301}, {u'E', 0x0302}, {u'E', 0x0308},
+    {u'I', 0x0300}, {u'I', 0x0301}, {u'I', 0x0302}, {u'I', 0x0308}, {0, 0},         {u'N', 0x0303},
+    {u'O', 0x0300}, {u'O', 0x0301}, {u'O', 0x0302}, {u'O', 0x0303}, {u'O', 0x0308}, {0, 0},
+    {0, 0},         {u'U', 0x0300}, {u'U', 0x0301}, {u'U', 0x0302}, {u'U', 0x0308}, {u'Y', 0x0301},
+};
+
+Decomposition decompose(char16_t c) {
+    if (c >= 0x00C0 && c <= 0x00DD) {
+        return kLatin1Capitals[c - 0x00C0];
+    }
+    if (c >= 0x00E0 && c <= 0x00FD) {
+        const Decomposition capital = kLatin1Capitals[c - 0x00E0];
+        return {capital.letter == 0 ? char16_t{0} : static_cast<char16_t>(capital.letter + 0x20),
+                capital.mark};
+    }
+    if (c == 0x00FF) {
+        return {u'y', 0x0308};
+    }
+    return {0, 0};
+}
+
+// The code units the comparison weighs, one at a time: equal texts give equal sequences.
+class WeighedUnits {
+  public:
+    WeighedUnits(const char16_t* text, CaseRule rule)
+        : text_(text), fold_(rule == CaseRule::Insensitive) {}
+
+    // The next unit, or NUL at the end of the text.
+    char16_t next() {
+        if (pending_ != 0) {
+            return std::exchange(pending_, char16_t{0});
+        }
+        char16_t c = *text_;
+        while (c == kSoftHyphen) {
+            c = *++text_;
+        }
+        if (c == u'\0') {
+            return c;
+        }
+        ++text_;
+        if (c == kSharpS) {
+            pending_ = u's';
+            return u's';
+        }
+        if (const Decomposition parts = decompose(c); parts.letter != 0) {
+            pending_ = parts.mark;
+            c = parts.letter;
+        }
+        return fold_ ? fold_case(c) : c;
+    }
+
+  private:
+    const char16_t* text_;
+    bool fold_;
+    char16_t pending_ = 0;
+};
+
+}  // namespace
 
 char16_t fold_case(char16_t c) {
     const auto in = [c](char16_t first, char16_t last) { return c >= first && c <= last; };
@@ -15,16 +88,26 @@ char16_t fold_case(char16_t c) {
 }
 
 bool MemoryCollation::equal(const char16_t* a, const char16_t* b, CaseRule rule) const {
-    for (;; ++a, ++b) {
-        const char16_t x = rule == CaseRule::Insensitive ? fold_case(*a) : *a;
-        const char16_t y = rule == CaseRule::Insensitive ? fold_case(*b) : *b;
-        if (x != y) {
+    WeighedUnits x(a, rule);
+    WeighedUnits y(b, rule);
+    for (;;) {
+        const char16_t unit = x.next();
+        if (unit != y.next()) {
             return false;
         }
-        if (x == u'\0') {
+        if (unit == u'\0') {
             return true;
         }
     }
+}
+
+bool MemoryCollation::try_sort_key(const char16_t* text, CaseRule rule, std::u16string& key) const {
+    key.clear();
+    WeighedUnits units(text, rule);
+    for (char16_t unit = units.next(); unit != u'\0'; unit = units.next()) {
+        key.push_back(unit);
+    }
+    return true;
 }
 
 }  // namespace pickwell

@@ -1,5 +1,6 @@
-// A stand-in for the system's comparison: code units compared as they are, or with simple case
-// folding of the Latin, Greek and Cyrillic letters.
+// A stand-in for the system's comparison that behaves like it where names differ in practice:
+// soft hyphens are ignored, "ß" is "ss", an accented Latin-1 letter equals its letter followed
+// by the combining accent, and, without case, Latin, Greek and Cyrillic letters fold.
 #pragma once
 
 #include "platform/collation.h"
@@ -11,6 +12,7 @@ char16_t fold_case(char16_t c);
 class MemoryCollation final : public Collation {
   public:
     bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override;
+    bool try_sort_key(const char16_t* text, CaseRule rule, std::u16string& key) const override;
 };
 
 }  // namespace pickwell

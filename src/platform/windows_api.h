@@ -19,5 +19,8 @@ static_assert(sizeof(wchar_t) == sizeof(char16_t));
 inline const wchar_t* wide(const char16_t* text) {
     return reinterpret_cast<const wchar_t*>(text);
 }
+inline wchar_t* wide(char16_t* text) {
+    return reinterpret_cast<wchar_t*>(text);
+}
 
 }  // namespace pickwell::win32

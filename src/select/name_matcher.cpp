@@ -18,7 +18,7 @@ PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation
     }
 }
 
-std::size_t PlainMatcher::count_matches(const ItemNames& item) const {
+std::size_t PlainMatcher::count_matches(const ItemNames& item) {
     const char16_t* leaf = leaf_of(item.file_name);
     std::size_t matches = 0;
     for (const Candidate& name : candidates_) {

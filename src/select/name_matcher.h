@@ -22,8 +22,9 @@ const char16_t* leaf_of(const char16_t* file_name);
 class NameMatcher {
   public:
     virtual ~NameMatcher() = default;
-    // The number of names that match the item; each one marks the item once.
-    virtual std::size_t count_matches(const ItemNames& item) const = 0;
+    // The number of names that match the item; each one marks the item once. Not const: a
+    // matcher may keep working buffers from item to item.
+    virtual std::size_t count_matches(const ItemNames& item) = 0;
 };
 
 // Compares every name with the item, in list order: a name with a backslash against the item's
@@ -31,7 +32,7 @@ class NameMatcher {
 class PlainMatcher final : public NameMatcher {
   public:
     PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation);
-    std::size_t count_matches(const ItemNames& item) const override;
+    std::size_t count_matches(const ItemNames& item) override;
 
   private:
     struct Candidate {

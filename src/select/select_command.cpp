@@ -1,15 +1,12 @@
 #include "select/select_command.h"
 
-#include <algorithm>
-#include <cstring>
-#include <memory>
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "select/clipboard_blocks.h"
-#include "select/name_matcher.h"
+#include "select/mark_items.h"
+#include "select/name_index.h"
 #include "select/name_parser.h"
 
 namespace pickwell {
@@ -53,41 +50,6 @@ std::optional<ClipboardNames> take_clipboard(Clipboard& clipboard, bool plugin_p
     return taken;
 }
 
-// One panel item, in a zero-filled buffer of the size the host asked for, alive until the next
-// item is fetched.
-class FetchedItem {
-  public:
-    // Nothing for an item the host gives no size for, fails to fill, or that memory cannot hold.
-    static std::optional<FetchedItem> fetch(const HostContext& host, int index) {
-        const int size = host.control(host::FCTL_GETPANELITEM, index, host::IntPtr{0});
-        if (size <= 0) {
-            return std::nullopt;
-        }
-        // Never smaller than the record, so that reading it stays inside the buffer whatever
-        // size the host states.
-        const std::size_t bytes =
-            std::max<std::size_t>(static_cast<std::size_t>(size), sizeof(host::PluginPanelItem));
-        std::unique_ptr<std::byte[]> buffer(new (std::nothrow) std::byte[bytes]());
-        if (!buffer || host.control(host::FCTL_GETPANELITEM, index, buffer.get()) == 0) {
-            return std::nullopt;
-        }
-        return FetchedItem(std::move(buffer));
-    }
-
-    ItemNames names() const {
-        host::PluginPanelItem item;
-        std::memcpy(&item, buffer_.get(), sizeof item);
-        const auto or_empty = [](const char16_t* text) { return text != nullptr ? text : u""; };
-        return {or_empty(item.FindData.lpwszFileName),
-                or_empty(item.FindData.lpwszAlternateFileName)};
-    }
-
-  private:
-    explicit FetchedItem(std::unique_ptr<std::byte[]> buffer) : buffer_(std::move(buffer)) {}
-
-    std::unique_ptr<std::byte[]> buffer_;
-};
-
 // The host's batch of selection changes: opened when made, closed and the panel redrawn when it
 // goes, on every path out of the command.
 class SelectionBatch {
@@ -110,18 +72,6 @@ NameList names_from_text(const std::u16string& text, const SettingsKey& settings
     const std::u16string separators = settings.read_string(kAddSeparators, u"");
     const bool trim_spaces = settings.read_flag(kTrimSpaces, kTrimSpacesDefault) != 0;
     return parse_names(text, separators, trim_spaces);
-}
-
-void select_matching_items(const HostContext& host, int items_number, const NameMatcher& matcher) {
-    for (int index = 0; index < items_number; ++index) {
-        const auto item = FetchedItem::fetch(host, index);
-        if (!item) {
-            continue;
-        }
-        for (std::size_t n = matcher.count_matches(item->names()); n > 0; --n) {
-            (void)host.control(host::FCTL_SETSELECTION, index, host::IntPtr{1});
-        }
-    }
 }
 
 }  // namespace
@@ -148,8 +98,8 @@ host::Handle run_select_command(const HostContext& host, Platform& platform,
     const CaseRule rule = settings.read_flag(kCaseSensitive, kCaseSensitiveDefault) != 0
                               ? CaseRule::Sensitive
                               : CaseRule::Insensitive;
-    const PlainMatcher matcher(names, rule, platform.collation);
-    select_matching_items(host, panel.ItemsNumber, matcher);
+    IndexedMatcher matcher(names, rule, platform.collation);
+    mark_matching_items(host, panel.ItemsNumber, matcher);
     return host::kInvalidHandle;
 }
 

@@ -39,6 +39,7 @@ TEST(SettingsKeyPath, ComposesRootAndSubpathOrNothingWhenTooLong) {
 class SettingsRead : public ::testing::Test {
   protected:
     SettingsKey open() { return SettingsKey::open_for_reading(registry, path); }
+    void TearDown() override { EXPECT_EQ(registry.open_keys(), 0); }
     void store(const char16_t* name, std::uint32_t type, std::vector<std::byte> data) {
         registry.store(kSettingsPath, name, type, std::move(data));
     }

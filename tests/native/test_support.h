@@ -40,6 +40,13 @@ class PluginTest : public ::testing::Test {
         return result;
     }
 
+    // However a test ended, the module left nothing open behind it.
+    void TearDown() override {
+        EXPECT_EQ(clipboard.open_count(), 0);
+        EXPECT_EQ(registry.open_keys(), 0);
+        EXPECT_EQ(host.open_dialogs, 0);
+    }
+
     FakeHost host;
     MemoryClipboard clipboard;
     MemoryRegistry registry;
