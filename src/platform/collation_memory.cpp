@@ -49,6 +49,10 @@ class WeighedUnits {
             return std::exchange(pending_, char16_t{0});
         }
         char16_t c = *text_;
+        if (c < 0x80 && c != u'\0') {
+            ++text_;
+            return fold_ && c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c;
+        }
         while (c == kSoftHyphen) {
             c = *++text_;
         }

@@ -1,70 +1,124 @@
 #include "select/name_index.h"
 
+#include <algorithm>
+#include <bit>
+#include <functional>
 #include <limits>
+#include <stdexcept>
 #include <string_view>
 
 namespace pickwell {
 namespace {
 
-constexpr std::size_t kNoBucket = std::numeric_limits<std::size_t>::max();
+std::uint64_t hash_of(const std::u16string& key) {
+    return std::hash<std::u16string_view>{}(key);
+}
+
+// The slot holding `hash`, or the empty slot where it would go.
+template <typename Slots>
+auto& slot_for(Slots& slots, std::uint64_t hash) {
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        if (slots[i].run.count == 0 || slots[i].key_hash == hash) {
+            return slots[i];
+        }
+    }
+}
+
+// Where a key hash sits in a group's bit map: bits of the hash the table does not start from.
+struct SeenBit {
+    std::size_t word;
+    std::uint64_t mask;
+};
+SeenBit seen_bit(const std::vector<std::uint64_t>& seen, std::uint64_t hash) {
+    const std::uint64_t bit = std::rotr(hash, 32) & (seen.size() * 64 - 1);
+    return {static_cast<std::size_t>(bit / 64), std::uint64_t{1} << (bit % 64)};
+}
 
 }  // namespace
 
 IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation)
     : rule_(rule), collation_(collation) {
-    // Equal spellings give equal results: each is compared once and counts as often as the
-    // list holds it.
-    std::vector<Entry> leaf_spellings;
-    std::vector<Entry> whole_spellings;
-    std::unordered_map<std::u16string_view, std::size_t> position;  // in its group's spellings
-    position.reserve(names.size());
-    for (const auto& name : names) {
-        auto& spellings =
-            name.find(u'\\') == std::u16string::npos ? leaf_spellings : whole_spellings;
-        const auto [found, added] = position.try_emplace(name, spellings.size());
-        if (added) {
-            spellings.push_back({name.c_str(), 1});
-        } else {
-            ++spellings[found->second].copies;
-        }
+    if (names.size() > std::numeric_limits<std::uint32_t>::max() / 2) {
+        throw std::length_error("too many names to index");
     }
-    leaf_names_ = make_group(leaf_spellings);
-    whole_names_ = make_group(whole_spellings);
+    std::vector<const char16_t*> leaf_names;
+    std::vector<const char16_t*> whole_names;
+    for (const auto& name : names) {
+        (name.find(u'\\') == std::u16string::npos ? leaf_names : whole_names)
+            .push_back(name.c_str());
+    }
+    fill(leaf_names_, leaf_names);
+    fill(whole_names_, whole_names);
 }
 
-IndexedMatcher::Group IndexedMatcher::make_group(const std::vector<Entry>& spellings) const {
-    Group group;
-    std::vector<std::size_t> bucket(spellings.size());
-    std::u16string key;
-    for (std::size_t i = 0; i < spellings.size(); ++i) {
-        if (!collation_.try_sort_key(spellings[i].text, rule_, key)) {
-            bucket[i] = kNoBucket;
-            continue;
+void IndexedMatcher::fill(Group& group, const std::vector<const char16_t*>& names) {
+    if (names.empty()) {
+        return;
+    }
+    // Count the names of each bucket, then lay the buckets out one after the other, filling
+    // each from its end.
+    group.slots.resize(std::bit_ceil(names.size() * 2));
+    group.seen.resize(std::bit_ceil(names.size() * 8 / 64 + 1));
+    std::vector<Slot*> slot_of(names.size());
+    ItemKey name_key;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        compute(name_key, names[i]);
+        if (name_key.known) {
+            Slot& slot = slot_for(group.slots, name_key.hash);
+            slot.key_hash = name_key.hash;
+            const SeenBit bit = seen_bit(group.seen, name_key.hash);
+            group.seen[bit.word] |= bit.mask;
+            ++slot.run.count;
+            slot_of[i] = &slot;
+        } else {
+            ++group.keyless.count;
         }
-        const auto next = static_cast<std::uint32_t>(group.bucket_of_key.size());
-        bucket[i] = group.bucket_of_key.try_emplace(key, next).first->second;
+    }
+    std::uint32_t end = 0;
+    for (Slot& slot : group.slots) {
+        end += slot.run.count;
+        slot.run.first = end;
+    }
+    group.keyless.first = end + group.keyless.count;
+    group.entries.resize(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        Run& run = slot_of[i] != nullptr ? slot_of[i]->run : group.keyless;
+        group.entries[--run.first] = {names[i], 1};
     }
 
-    // Lay the entries out bucket by bucket, the keyless ones last, keeping list order within.
-    const std::size_t buckets = group.bucket_of_key.size();
-    const auto slot = [&](std::size_t i) { return bucket[i] == kNoBucket ? buckets : bucket[i]; };
-    std::vector<std::size_t> fill(buckets + 2, 0);
-    for (std::size_t i = 0; i < spellings.size(); ++i) {
-        ++fill[slot(i) + 1];
+    // Equal spellings give equal results: each is compared once and counts as often as the
+    // list holds it. They share a bucket.
+    for (Slot& slot : group.slots) {
+        merge_spellings(group.entries, slot.run);
     }
-    for (std::size_t b = 1; b < fill.size(); ++b) {
-        fill[b] += fill[b - 1];
+    merge_spellings(group.entries, group.keyless);
+}
+
+void IndexedMatcher::merge_spellings(std::vector<Entry>& entries, Run& run) {
+    if (run.count < 2) {
+        return;
     }
-    group.bucket_starts.assign(fill.begin(), fill.end() - 1);
-    group.entries.resize(spellings.size());
-    for (std::size_t i = 0; i < spellings.size(); ++i) {
-        group.entries[fill[slot(i)]++] = spellings[i];
+    const auto first = entries.begin() + static_cast<std::ptrdiff_t>(run.first);
+    const auto last = first + static_cast<std::ptrdiff_t>(run.count);
+    const auto text = [](const Entry& entry) { return std::u16string_view(entry.text); };
+    std::sort(first, last, [&](const Entry& a, const Entry& b) { return text(a) < text(b); });
+    auto kept = first;
+    for (auto entry = first + 1; entry != last; ++entry) {
+        if (text(*entry) == text(*kept)) {
+            ++kept->copies;
+        } else {
+            *++kept = *entry;
+        }
     }
-    return group;
+    run.count = static_cast<std::uint32_t>(kept - first) + 1;
 }
 
 void IndexedMatcher::compute(ItemKey& item_key, const char16_t* text) const {
     item_key.known = collation_.try_sort_key(text, rule_, item_key.key);
+    if (item_key.known) {
+        item_key.hash = hash_of(item_key.key);
+    }
 }
 
 std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
@@ -91,12 +145,21 @@ std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
     return matches;
 }
 
+const IndexedMatcher::Run* IndexedMatcher::run_of(const Group& group, std::uint64_t key_hash) {
+    const SeenBit bit = seen_bit(group.seen, key_hash);
+    if ((group.seen[bit.word] & bit.mask) == 0) {
+        return nullptr;
+    }
+    const Slot& slot = slot_for(group.slots, key_hash);
+    return slot.run.count == 0 ? nullptr : &slot.run;
+}
+
 std::size_t IndexedMatcher::count_in(const Group& group, const char16_t* target,
                                      const ItemKey& target_key, const char16_t* short_name) const {
     const bool second_chance = rule_ == CaseRule::Insensitive;
     std::size_t matches = 0;
-    const auto count_range = [&](std::size_t first, std::size_t last) {
-        for (std::size_t i = first; i < last; ++i) {
+    const auto count_run = [&](const Run& run) {
+        for (std::size_t i = run.first; i < std::size_t{run.first} + run.count; ++i) {
             const Entry& name = group.entries[i];
             if (collation_.equal(name.text, target, rule_) ||
                 (second_chance && collation_.equal(name.text, short_name, rule_))) {
@@ -104,31 +167,26 @@ std::size_t IndexedMatcher::count_in(const Group& group, const char16_t* target,
             }
         }
     };
-    const auto count_bucket = [&](std::size_t bucket) {
-        count_range(group.bucket_starts[bucket], group.bucket_starts[bucket + 1]);
-    };
-    const auto bucket_of = [&](const ItemKey& item_key) {
-        const auto found = group.bucket_of_key.find(item_key.key);
-        return found == group.bucket_of_key.end() ? kNoBucket : std::size_t{found->second};
-    };
 
     if (!target_key.known || (second_chance && !short_key_.known)) {
         // Without the item's key, any name may be equal to it.
-        count_range(0, group.entries.size());
-        return matches;
-    }
-    const std::size_t target_bucket = bucket_of(target_key);
-    if (target_bucket != kNoBucket) {
-        count_bucket(target_bucket);
-    }
-    if (second_chance) {
-        const std::size_t short_bucket = bucket_of(short_key_);
-        if (short_bucket != kNoBucket && short_bucket != target_bucket) {
-            count_bucket(short_bucket);
+        for (const Slot& slot : group.slots) {
+            count_run(slot.run);
+        }
+    } else {
+        const Run* target_run = run_of(group, target_key.hash);
+        if (target_run != nullptr) {
+            count_run(*target_run);
+        }
+        if (second_chance) {
+            const Run* short_run = run_of(group, short_key_.hash);
+            if (short_run != nullptr && short_run != target_run) {
+                count_run(*short_run);
+            }
         }
     }
     // Names without a key of their own could be equal to anything.
-    count_range(group.bucket_starts.back(), group.entries.size());
+    count_run(group.keyless);
     return matches;
 }
 

@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/collation.h"
@@ -13,10 +12,10 @@
 
 namespace pickwell {
 
-// Counts exactly what PlainMatcher counts. The names are bucketed by the collation's sort key,
-// so an item is compared, with the real comparison, only with the names that share a key with
-// its leaf, whole or short name. A name or an item name without a key falls back to being
-// compared with everything on the other side.
+// Counts exactly what PlainMatcher counts. The names are bucketed by a hash of the collation's
+// sort key, so an item is compared, with the real comparison, only with the names whose bucket
+// its leaf, whole or short name falls in. A name or an item name without a key is compared with
+// everything on the other side.
 class IndexedMatcher final : public NameMatcher {
   public:
     // `names` must outlive the matcher.
@@ -29,21 +28,36 @@ class IndexedMatcher final : public NameMatcher {
         const char16_t* text;
         std::size_t copies;
     };
+    // Entries [first, first + count) of a group.
+    struct Run {
+        std::uint32_t first = 0;
+        std::uint32_t count = 0;
+    };
+    // A bucket of the open-addressed table; empty while its run is.
+    struct Slot {
+        std::uint64_t key_hash = 0;
+        Run run;
+    };
     // The names compared with one target of an item: the whole name or the leaf.
     struct Group {
-        // Bucket by bucket; the entries without a key come last.
         std::vector<Entry> entries;
-        std::unordered_map<std::u16string, std::uint32_t> bucket_of_key;
-        // Where each bucket starts in `entries`; the last one starts the keyless entries.
-        std::vector<std::size_t> bucket_starts;
+        std::vector<Slot> slots;  // a power of two of them, at most half in use
+        // One bit per key hash, a power of two of them, eight or more per name: most items
+        // match no name, and this small map tells so without a look into the large table.
+        std::vector<std::uint64_t> seen;
+        Run keyless;  // the names without a key
     };
     // An item name's key, computed into a buffer that lives as long as the matcher.
     struct ItemKey {
         std::u16string key;
+        std::uint64_t hash = 0;
         bool known = false;
     };
 
-    Group make_group(const std::vector<Entry>& spellings) const;
+    void fill(Group& group, const std::vector<const char16_t*>& names);
+    // Sorts the run and merges equal spellings into one entry with their copies added.
+    static void merge_spellings(std::vector<Entry>& entries, Run& run);
+    static const Run* run_of(const Group& group, std::uint64_t key_hash);
     void compute(ItemKey& item_key, const char16_t* text) const;
     std::size_t count_in(const Group& group, const char16_t* target, const ItemKey& target_key,
                          const char16_t* short_name) const;
