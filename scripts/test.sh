@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test suite: native unit tests, the same under sanitizers,
-# then the real DLL under Wine.
+# Builds everything and runs every test suite: native unit tests, the same under sanitizers, short
+# fuzz runs, then the real DLL under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +16,11 @@ echo "== native unit tests under AddressSanitizer and UBSan"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize -j "$jobs"
 ctest --preset sanitize -j "$jobs"
+
+echo "== fuzz targets, a few seconds each (longer runs: scripts/fuzz.sh)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz -j "$jobs"
 
 echo "== Windows DLL and Wine tests"
 cmake --preset windows >/dev/null
