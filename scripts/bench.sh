@@ -2,16 +2,19 @@
 # Runs the benchmarks: the command and the parser natively against the fake host, the peak
 # memory of the largest command, and the real DLL beside the plain rule under Wine.
 # Arguments go to the native benchmark program (for example --benchmark_filter=parse).
+# PICKWELL_BENCH_WINE=0 skips the Wine run, whose plain rule alone takes minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/ensure-deps.sh libbenchmark-dev time
 jobs=$(nproc)
+native_dir=${PICKWELL_BENCH_NATIVE_DIR:-build/bench}
+windows_dir=${PICKWELL_BENCH_WINDOWS_DIR:-build/windows}
 
 echo "== native benchmarks (medians of 5 runs)"
-cmake --preset bench >/dev/null
-cmake --build --preset bench -j "$jobs" --target pickwell_bench
-bench=build/bench/bench/pickwell_bench
+cmake --preset bench -B "$native_dir" >/dev/null
+cmake --build "$native_dir" -j "$jobs" --target pickwell_bench
+bench=$native_dir/bench/pickwell_bench
 "$bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
     --benchmark_display_aggregates_only=true "$@"
 
@@ -20,3 +23,12 @@ for filter in '^command/100000$' '^command_empty_list/100000$'; do
     printf '%s: ' "$filter"
     /usr/bin/time -f '%M KiB' "$bench" --benchmark_filter="$filter" 2>&1 >/dev/null | tail -1
 done
+
+if [ "${PICKWELL_BENCH_WINE:-1}" != 0 ]; then
+    echo "== the real DLL beside the plain rule under Wine, 20k x 20k"
+    cmake --preset windows -B "$windows_dir" >/dev/null
+    cmake --build "$windows_dir" -j "$jobs" --target pickwell_timing
+    # A prefix of its own: the tests' prefix may be busy with their clipboard.
+    WINEPREFIX="$PWD/$windows_dir/wineprefix-bench" WINEDEBUG=-all \
+        wine "$windows_dir/pickwell_timing.exe" 20000
+fi

@@ -1,0 +1,16 @@
+// The match rule as written, with the system's own comparison: every item compared with every
+// name by lstrcmpW or lstrcmpiW. What the module counts must equal what this counts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "fake_host.h"
+
+namespace wine_test {
+
+// FCTL_SETSELECTION calls per item: one per matching name.
+std::vector<int> plain_counts(const std::vector<pickwell::testing::FakeItem>& items,
+                              const std::vector<std::u16string>& names, bool case_sensitive);
+
+}  // namespace wine_test
