@@ -1,0 +1,17 @@
+// Counts the registry keys and clipboard sessions the loaded Pickwell.dll opens and closes, by
+// routing its imports of those functions through counting wrappers.
+#pragma once
+
+namespace wine_test {
+
+struct OpenHandles {
+    int keys = 0;       // opened (or created) and not yet closed
+    int clipboard = 0;  // OpenClipboard calls that succeeded and were not yet closed
+    int keys_ever = 0;  // opened or created so far: shows that the counting works
+};
+
+// Reroutes the imports of the loaded DLL once; false when one of them was not found.
+bool count_open_handles();
+const OpenHandles& open_handles();
+
+}  // namespace wine_test
