@@ -53,7 +53,7 @@ std::optional<int> reported_size(FuzzedDataProvider& in, const FakeItem& item) {
         case 3:
             return full + in.ConsumeIntegralInRange(1, 4096);
         case 4:
-            return in.ConsumeIntegralInRange(1 << 20, 4 << 20);  // far more than it needs
+            return in.ConsumeIntegralInRange(1 << 16, 1 << 20);  // far more than it needs
         default:
             return std::nullopt;  // what it needs
     }
