@@ -1,5 +1,6 @@
 #include "platform/collation_memory.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pickwell {
@@ -37,6 +38,15 @@ Decomposition decompose(char16_t c) {
     return {0, 0};
 }
 
+// ASCII letters other than NUL: nothing there is ignored, expands or decomposes.
+bool is_plain_ascii(char16_t c) {
+    return c != u'\0' && c < 0x80;
+}
+
+char16_t weigh_ascii(char16_t c, bool fold) {
+    return fold && c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c;
+}
+
 // The code units the comparison weighs, one at a time: equal texts give equal sequences.
 class WeighedUnits {
   public:
@@ -49,9 +59,9 @@ class WeighedUnits {
             return std::exchange(pending_, char16_t{0});
         }
         char16_t c = *text_;
-        if (c < 0x80 && c != u'\0') {
+        if (is_plain_ascii(c)) {
             ++text_;
-            return fold_ && c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c;
+            return weigh_ascii(c, fold_);
         }
         while (c == kSoftHyphen) {
             c = *++text_;
@@ -92,6 +102,13 @@ char16_t fold_case(char16_t c) {
 }
 
 bool MemoryCollation::equal(const char16_t* a, const char16_t* b, CaseRule rule) const {
+    // An ASCII prefix weighs unit for unit; the rest is compared from there on.
+    const bool fold = rule == CaseRule::Insensitive;
+    for (; is_plain_ascii(*a) && is_plain_ascii(*b); ++a, ++b) {
+        if (weigh_ascii(*a, fold) != weigh_ascii(*b, fold)) {
+            return false;
+        }
+    }
     WeighedUnits x(a, rule);
     WeighedUnits y(b, rule);
     for (;;) {
@@ -106,8 +123,14 @@ bool MemoryCollation::equal(const char16_t* a, const char16_t* b, CaseRule rule)
 }
 
 bool MemoryCollation::try_sort_key(const char16_t* text, CaseRule rule, std::u16string& key) const {
-    key.clear();
-    WeighedUnits units(text, rule);
+    const bool fold = rule == CaseRule::Insensitive;
+    const char16_t* rest = text;
+    while (is_plain_ascii(*rest)) {
+        ++rest;
+    }
+    key.resize(static_cast<std::size_t>(rest - text));
+    std::transform(text, rest, key.begin(), [fold](char16_t c) { return weigh_ascii(c, fold); });
+    WeighedUnits units(rest, rule);
     for (char16_t unit = units.next(); unit != u'\0'; unit = units.next()) {
         key.push_back(unit);
     }
