@@ -7,22 +7,18 @@ cd "$(dirname "$0")/.."
 scripts/ensure-deps.sh
 jobs=$(nproc)
 
-echo "== native build and unit tests"
-cmake --preset native >/dev/null
-cmake --build --preset native -j "$jobs"
-ctest --preset native -j "$jobs"
+# Configures, builds and tests one preset; extra arguments go to ctest.
+run_suite() {
+    local preset=$1 title=$2
+    shift 2
+    echo "== $title"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+    ctest --preset "$preset" "$@"
+}
 
-echo "== native unit tests under AddressSanitizer and UBSan"
-cmake --preset sanitize >/dev/null
-cmake --build --preset sanitize -j "$jobs"
-ctest --preset sanitize -j "$jobs"
-
-echo "== fuzz targets, a few seconds each (longer runs: scripts/fuzz.sh)"
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j "$jobs"
-ctest --preset fuzz -j "$jobs"
-
-echo "== Windows DLL and Wine tests"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$jobs"
-ctest --preset windows
+run_suite native "native build and unit tests" -j "$jobs"
+run_suite sanitize "native unit tests under AddressSanitizer and UBSan" -j "$jobs"
+run_suite fuzz "fuzz targets, a few seconds each (longer runs: scripts/fuzz.sh)" -j "$jobs"
+# One at a time: the Wine tests share one clipboard.
+run_suite windows "Windows DLL and Wine tests"
