@@ -15,6 +15,7 @@ class CharacterSet {
             add(c);
         }
     }
+    void remove(char16_t c) { members_.reset(c); }
     // Every char16_t lies inside the set's range: no bounds check is needed.
     bool contains(char16_t c) const { return members_[c]; }
 

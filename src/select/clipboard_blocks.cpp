@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "select/unit_search.h"
+
 namespace pickwell {
 namespace {
 
@@ -46,12 +48,12 @@ void split_list(std::span<const std::byte> list, ReadUnit read, Append append) {
 }  // namespace
 
 std::u16string text_from_block(std::span<const std::byte> block) {
-    std::u16string text(block.size() / sizeof(char16_t), u'\0');
+    const std::size_t length = find_unit(block.data(), block.size() / sizeof(char16_t), u'\0');
+    std::u16string text(length, u'\0');
     // An empty block may come without any bytes at all (a block that could not be locked).
-    if (!text.empty()) {
-        std::memcpy(text.data(), block.data(), text.size() * sizeof(char16_t));
+    if (length > 0) {
+        std::memcpy(text.data(), block.data(), length * sizeof(char16_t));
     }
-    text.resize(std::char_traits<char16_t>::length(text.c_str()));
     return text;
 }
 

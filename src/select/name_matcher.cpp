@@ -1,13 +1,15 @@
 #include "select/name_matcher.h"
 
-#include <string_view>
-
 namespace pickwell {
 
 const char16_t* leaf_of(const char16_t* file_name) {
-    const std::u16string_view name(file_name);
-    const std::size_t backslash = name.rfind(u'\\');
-    return backslash == std::u16string_view::npos ? file_name : file_name + backslash + 1;
+    const char16_t* leaf = file_name;
+    for (const char16_t* c = file_name; *c != u'\0'; ++c) {
+        if (*c == u'\\') {
+            leaf = c + 1;
+        }
+    }
+    return leaf;
 }
 
 PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation)

@@ -9,6 +9,7 @@ namespace {
 
 constexpr char16_t kQuote = u'"';
 constexpr char16_t kSpace = u' ';
+constexpr char16_t kEnd = u'\0';  // the text ends at its first NUL
 
 void add_control_characters(CharacterSet& set) {
     for (char16_t c = 0x01; c <= 0x1F; ++c) {
@@ -27,9 +28,13 @@ struct ScanSets {
         add_control_characters(quote_stops);
         quote_stops.add(kQuote);
         leading_skip = separators;
+        leading_skip.remove(kEnd);
         if (trim_spaces) {
             leading_skip.add(kSpace);
         }
+        // Names stop at the end, which is then found where the next one would start.
+        separators.add(kEnd);
+        quote_stops.add(kEnd);
     }
 };
 
@@ -51,20 +56,22 @@ std::size_t advance_until(std::u16string_view text, std::size_t pos, const Chara
 
 NameList parse_names(std::u16string_view text, std::u16string_view extra_separators,
                      bool trim_spaces) {
-    text = text.substr(0, text.find(u'\0'));
     NameList names;
-    if (text.empty()) {
+    if (text.empty() || text.front() == kEnd) {
         return names;
     }
     // Three sets of 8 KiB each: too large for the host thread's stack to take lightly.
     const auto sets = std::make_unique<const ScanSets>(extra_separators, trim_spaces);
 
     std::size_t pos = 0;
-    do {
+    for (;;) {
         pos = advance_over(text, pos, sets->leading_skip);
+        if (pos == text.size() || text[pos] == kEnd) {
+            break;
+        }
         std::size_t start = pos;
         bool closed = false;
-        if (pos < text.size() && text[pos] == kQuote) {
+        if (text[pos] == kQuote) {
             start = ++pos;
             pos = advance_until(text, pos, sets->quote_stops);
             closed = pos < text.size() && text[pos] == kQuote;
@@ -80,7 +87,7 @@ NameList parse_names(std::u16string_view text, std::u16string_view extra_separat
         if (closed) {
             ++pos;
         }
-    } while (pos < text.size());
+    }
     return names;
 }
 

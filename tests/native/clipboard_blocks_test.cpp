@@ -21,6 +21,12 @@ TEST(TextFromBlock, TakesTheTextUpToItsFirstNulOrTheBlockEnd) {
     EXPECT_EQ(text_from_block(bytes_of(std::u16string(u"a.txt\0junk", 10))), u"a.txt");
     EXPECT_EQ(text_from_block(bytes_of(u"no terminator")), u"no terminator");
     EXPECT_EQ(text_from_block({}), u"");
+    EXPECT_EQ(text_from_block(bytes_of(std::u16string(u"abcdefg\0", 8))), u"abcdefg");
+    EXPECT_EQ(text_from_block(bytes_of(std::u16string(u"\0bc", 3))), u"");
+    // A block that does not start on a code unit's alignment.
+    auto shifted = bytes_of(std::u16string(u"abcde\0f", 7));
+    shifted.insert(shifted.begin(), std::byte{'?'});
+    EXPECT_EQ(text_from_block(std::span(shifted).subspan(1)), u"abcde");
     // An odd last byte is half a code unit: it is not read.
     auto odd = bytes_of(u"ab");
     odd.push_back(std::byte{'c'});

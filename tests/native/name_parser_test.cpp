@@ -52,6 +52,15 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{u"x   ", u"", true, {u"x"}},
         // The text ends at its first NUL.
         ParseCase{std::u16string(u"a\0b", 3), u"", true, {u"a"}},
+        ParseCase{std::u16string(u"\0a", 2), u"", true, {}},
+        ParseCase{std::u16string(u"ab  \0cd", 7), u"", true, {u"ab"}},
+        ParseCase{std::u16string(u"ab  \0cd", 7), u"", false, {u"ab  "}},
+        ParseCase{std::u16string(u"\"a b\0c\"d", 8), u"", true, {u"a b"}},
+        ParseCase{std::u16string(u"\"\0\"x", 4), u"", true, {}},
+        ParseCase{std::u16string(u"a;\0b", 4), u";", true, {u"a"}},
+        // Not even among the separators does a NUL let the text go on.
+        ParseCase{std::u16string(u"a\0b;c", 5), std::u16string(u";\0", 2), true, {u"a"}},
+        ParseCase{std::u16string(u";\0b", 3), std::u16string(u";\0", 2), false, {}},
         // Every control character separates and ends a quoted name; DEL and C1 do not.
         ParseCase{u"a\x01"
                   u"b\x1F"
