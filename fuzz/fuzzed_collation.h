@@ -2,7 +2,8 @@
 // there: every way a system may answer that a matcher using keys has to cope with.
 #pragma once
 
-#include <string>
+#include <cstdint>
+#include <optional>
 
 #include "platform/collation_memory.h"
 
@@ -18,21 +19,18 @@ class FuzzedCollation final : public Collation {
         return exact_.equal(a, b, rule);
     }
 
-    bool try_sort_key(const char16_t* text, CaseRule rule, std::u16string& key) const override {
+    std::optional<std::uint64_t> sort_key_hash(const char16_t* text, CaseRule rule) const override {
         if (quality_ == KeyQuality::None) {
-            return false;
+            return std::nullopt;
         }
-        if (!exact_.try_sort_key(text, rule, key)) {
-            return false;
-        }
+        const std::optional<std::uint64_t> hash = exact_.sort_key_hash(text, rule);
         switch (quality_) {
             case KeyQuality::Coarse:  // texts that differ share keys; equal ones still do
-                key.resize(key.empty() ? 0 : 1);
-                return true;
+                return *hash % 2;
             case KeyQuality::Patchy:  // no key for some texts
-                return key.size() % 3 != 1;
+                return *hash % 3 == 1 ? std::nullopt : hash;
             default:
-                return true;
+                return hash;
         }
     }
 

@@ -1,7 +1,8 @@
 // The platform's locale-aware string comparison: equal or not, with or without case.
 #pragma once
 
-#include <string>
+#include <cstdint>
+#include <optional>
 
 namespace pickwell {
 
@@ -14,11 +15,11 @@ class Collation {
     // lstrcmpW / lstrcmpiW returning 0. Both strings are NUL-terminated.
     virtual bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const = 0;
 
-    // Writes into `key` a value that is the same for any two texts `equal` finds equal under
-    // `rule`; texts that differ may share one too. False when there is no key for `text`, and
-    // `key` is then meaningless. `key` is an output buffer, reused from call to call.
-    [[nodiscard]] virtual bool try_sort_key(const char16_t* text, CaseRule rule,
-                                            std::u16string& key) const = 0;
+    // A hash of the text's sort key under `rule`: the same for any two texts `equal` finds
+    // equal under `rule`; texts that differ may share one too. Nothing when the system has no
+    // key for `text`.
+    [[nodiscard]] virtual std::optional<std::uint64_t> sort_key_hash(const char16_t* text,
+                                                                     CaseRule rule) const = 0;
 };
 
 }  // namespace pickwell

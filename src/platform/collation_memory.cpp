@@ -1,7 +1,10 @@
 #include "platform/collation_memory.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <utility>
+
+#include "platform/key_hash.h"
 
 namespace pickwell {
 namespace {
@@ -45,6 +48,19 @@ bool is_plain_ascii(char16_t c) {
 
 char16_t weigh_ascii(char16_t c, bool fold) {
     return fold && c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c;
+}
+
+// weigh_ascii on four units in one word.
+std::uint64_t weigh_ascii_word(std::uint64_t units, bool fold) {
+    constexpr std::uint64_t kLanes = 0x0001'0001'0001'0001;
+    constexpr std::uint64_t kHigh = kLanes * 0x8000;
+    if (!fold) {
+        return units;
+    }
+    // A unit below 0x80 plus 0x8000 - x reaches the lane's high bit exactly when it is x or more.
+    const std::uint64_t from_a = (units + kLanes * (0x8000 - u'A')) & kHigh;
+    const std::uint64_t past_z = (units + kLanes * (0x8000 - u'Z' - 1)) & kHigh;
+    return units | (from_a & ~past_z) >> 10;  // 0x8000 >> 10 == 0x20
 }
 
 // The code units the comparison weighs, one at a time: equal texts give equal sequences.
@@ -122,19 +138,39 @@ bool MemoryCollation::equal(const char16_t* a, const char16_t* b, CaseRule rule)
     }
 }
 
-bool MemoryCollation::try_sort_key(const char16_t* text, CaseRule rule, std::u16string& key) const {
+std::optional<std::uint64_t> MemoryCollation::sort_key_hash(const char16_t* text,
+                                                            CaseRule rule) const {
+    // The key is the weighed units, which are never NUL: they go into the hash four to a word.
     const bool fold = rule == CaseRule::Insensitive;
+    KeyHash hash;
+    std::uint64_t word = 0;
+    std::size_t length = 0;
+    const auto add = [&](char16_t unit) {
+        word |= std::uint64_t{unit} << (length % 4 * 16);
+        if (++length % 4 == 0) {
+            hash.add(std::exchange(word, 0));
+        }
+    };
+    // Four ASCII units at a time, each checked before the next is read: none past the NUL is.
     const char16_t* rest = text;
-    while (is_plain_ascii(*rest)) {
-        ++rest;
+    for (; is_plain_ascii(rest[0]) && is_plain_ascii(rest[1]) && is_plain_ascii(rest[2]) &&
+           is_plain_ascii(rest[3]);
+         rest += 4, length += 4) {
+        std::uint64_t units;
+        std::memcpy(&units, rest, sizeof units);
+        hash.add(weigh_ascii_word(units, fold));
     }
-    key.resize(static_cast<std::size_t>(rest - text));
-    std::transform(text, rest, key.begin(), [fold](char16_t c) { return weigh_ascii(c, fold); });
+    for (; is_plain_ascii(*rest); ++rest) {
+        add(weigh_ascii(*rest, fold));
+    }
     WeighedUnits units(rest, rule);
     for (char16_t unit = units.next(); unit != u'\0'; unit = units.next()) {
-        key.push_back(unit);
+        add(unit);
     }
-    return true;
+    if (word != 0) {
+        hash.add(word);
+    }
+    return hash.value(length);
 }
 
 }  // namespace pickwell

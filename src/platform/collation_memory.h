@@ -12,7 +12,7 @@ char16_t fold_case(char16_t c);
 class MemoryCollation final : public Collation {
   public:
     bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override;
-    bool try_sort_key(const char16_t* text, CaseRule rule, std::u16string& key) const override;
+    std::optional<std::uint64_t> sort_key_hash(const char16_t* text, CaseRule rule) const override;
 };
 
 }  // namespace pickwell

@@ -1,9 +1,11 @@
 #include "platform/collation_win32.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
-#include <cstring>
+#include <vector>
 
+#include "platform/key_hash.h"
 #include "platform/windows_api.h"
 
 namespace pickwell {
@@ -13,40 +15,39 @@ bool Win32Collation::equal(const char16_t* a, const char16_t* b, CaseRule rule) 
     return compare(win32::wide(a), win32::wide(b)) == 0;
 }
 
-bool Win32Collation::try_sort_key(const char16_t* text, CaseRule rule, std::u16string& key) const {
+std::optional<std::uint64_t> Win32Collation::sort_key_hash(const char16_t* text,
+                                                           CaseRule rule) const {
     // lstrcmpW and lstrcmpiW compare in the thread's locale, the latter with NORM_IGNORECASE.
     const LCID locale = GetThreadLocale();
     const DWORD flags = LCMAP_SORTKEY | (rule == CaseRule::Insensitive ? NORM_IGNORECASE : 0);
-    // The key is bytes, kept two to a code unit; sizes given to LCMapStringW count bytes.
-    const auto map_into_key = [&] {
-        return LCMapStringW(locale, flags, win32::wide(text), -1, win32::wide(key.data()),
-                            static_cast<int>(std::min<std::size_t>(key.size() * 2, INT_MAX)));
+    // The key is bytes; the sizes LCMapStringW takes and gives count bytes.
+    const auto map_into = [&](char16_t* room, std::size_t bytes) {
+        return LCMapStringW(locale, flags, win32::wide(text), -1, win32::wide(room),
+                            static_cast<int>(std::min<std::size_t>(bytes, INT_MAX)));
     };
 
-    // Most keys fit the room the last one left; only a longer one asks for its size.
-    key.resize(std::max<std::size_t>(key.capacity(), 64));
-    int bytes = map_into_key();
+    // Most keys fit here; only a longer one asks for its size.
+    std::array<char16_t, 256> room;
+    std::vector<char16_t> large_room;
+    char16_t* key = room.data();
+    int bytes = map_into(key, sizeof room);
     if (bytes == 0) {
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
-            return false;
+            return std::nullopt;
         }
         const int needed = LCMapStringW(locale, flags, win32::wide(text), -1, nullptr, 0);
         if (needed <= 0) {
-            return false;
+            return std::nullopt;
         }
-        key.resize((static_cast<std::size_t>(needed) + 1) / 2);
-        bytes = map_into_key();
+        large_room.resize((static_cast<std::size_t>(needed) + 1) / 2);
+        key = large_room.data();
+        bytes = map_into(key, large_room.size() * 2);
         if (bytes == 0) {
-            return false;
+            return std::nullopt;
         }
     }
-    const auto used = static_cast<std::size_t>(bytes);
-    if (used % 2 != 0) {
-        // The unused half of the last unit still holds an older key's byte.
-        std::memset(reinterpret_cast<unsigned char*>(key.data()) + used, 0, 1);
-    }
-    key.resize((used + 1) / 2);
-    return true;
+    return hash_of_bytes(reinterpret_cast<const unsigned char*>(key),
+                         static_cast<std::size_t>(bytes));
 }
 
 }  // namespace pickwell

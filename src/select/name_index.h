@@ -3,7 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <vector>
 
 #include "platform/collation.h"
@@ -33,42 +33,41 @@ class IndexedMatcher final : public NameMatcher {
         std::uint32_t first = 0;
         std::uint32_t count = 0;
     };
-    // A bucket of the open-addressed table; empty while its run is.
+    // A bucket of the open-addressed table. Most buckets hold one spelling, kept in the slot
+    // itself so that a look at the bucket costs one memory access; a bucket of several keeps
+    // them in a run of entries.
     struct Slot {
-        std::uint64_t key_hash = 0;
-        Run run;
+        const char16_t* text = nullptr;  // the bucket's one spelling, or null
+        std::uint32_t tag = 0;           // the half of the key hash the position does not use
+        std::uint32_t value = 0;         // 0: empty; with `text`, its copies; else 1 + its run
     };
     // The names compared with one target of an item: the whole name or the leaf.
     struct Group {
-        std::vector<Entry> entries;
         std::vector<Slot> slots;  // a power of two of them, at most half in use
         // One bit per key hash, a power of two of them, eight or more per name: most items
         // match no name, and this small map tells so without a look into the large table.
         std::vector<std::uint64_t> seen;
-        Run keyless;  // the names without a key
+        std::vector<Run> runs;       // of the buckets with several spellings
+        std::vector<Entry> entries;  // their spellings, bucket by bucket
+        std::vector<Entry> keyless;  // the names without a key
+
+        bool empty() const { return slots.empty(); }  // sized whenever there are names
     };
-    // An item name's key, computed into a buffer that lives as long as the matcher.
-    struct ItemKey {
-        std::u16string key;
-        std::uint64_t hash = 0;
-        bool known = false;
+    // One of an item's names, and the hash of its key if it has one.
+    struct ItemName {
+        const char16_t* text;
+        std::optional<std::uint64_t> key_hash;
     };
 
     void fill(Group& group, const std::vector<const char16_t*>& names);
-    // Sorts the run and merges equal spellings into one entry with their copies added.
-    static void merge_spellings(std::vector<Entry>& entries, Run& run);
-    static const Run* run_of(const Group& group, std::uint64_t key_hash);
-    void compute(ItemKey& item_key, const char16_t* text) const;
-    std::size_t count_in(const Group& group, const char16_t* target, const ItemKey& target_key,
-                         const char16_t* short_name) const;
+    static const Slot* slot_of(const Group& group, std::uint64_t key_hash);
+    std::size_t count_in(const Group& group, const ItemName& target,
+                         const ItemName& short_name) const;
 
     CaseRule rule_;
     const Collation& collation_;
     Group leaf_names_;   // no backslash: compared with the item's leaf
     Group whole_names_;  // with a backslash: compared with the item's whole name
-    ItemKey leaf_key_;
-    ItemKey whole_key_;
-    ItemKey short_key_;
 };
 
 }  // namespace pickwell
