@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string_view counted = std::u16string_view(text).substr(0, text.find(u'\0'));
     const bool quoting_possible = extras.find(u'"') == std::u16string::npos;
     std::size_t next = 0;
-    for (const std::u16string& name : names) {
+    for (const std::u16string_view name : names) {
         require(!name.empty(), "no empty name");
         require(std::none_of(name.begin(), name.end(), is_control),
                 "no name holds a control character");

@@ -73,9 +73,9 @@ IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Colla
     }
     std::vector<const char16_t*> leaf_names;
     std::vector<const char16_t*> whole_names;
-    for (const auto& name : names) {
+    for (const std::u16string_view name : names) {
         const bool has_backslash = find_unit(name.data(), name.size(), u'\\') != name.size();
-        (has_backslash ? whole_names : leaf_names).push_back(name.c_str());
+        (has_backslash ? whole_names : leaf_names).push_back(name.data());
     }
     fill(leaf_names_, leaf_names);
     fill(whole_names_, whole_names);

@@ -15,8 +15,8 @@ const char16_t* leaf_of(const char16_t* file_name) {
 PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation)
     : rule_(rule), collation_(collation) {
     candidates_.reserve(names.size());
-    for (const auto& name : names) {
-        candidates_.push_back({name.c_str(), name.find(u'\\') != std::u16string::npos});
+    for (const std::u16string_view name : names) {
+        candidates_.push_back({name.data(), name.find(u'\\') != std::u16string_view::npos});
     }
 }
 

@@ -1,6 +1,8 @@
 #include "select/name_parser.h"
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "select/character_set.h"
 
@@ -54,15 +56,18 @@ std::size_t advance_until(std::u16string_view text, std::size_t pos, const Chara
 
 }  // namespace
 
-NameList parse_names(std::u16string_view text, std::u16string_view extra_separators,
+NameList parse_names(std::u16string text_buffer, std::u16string_view extra_separators,
                      bool trim_spaces) {
-    NameList names;
+    const std::u16string_view text = text_buffer;
     if (text.empty() || text.front() == kEnd) {
-        return names;
+        return {};
     }
     // Three sets of 8 KiB each: too large for the host thread's stack to take lightly.
     const auto sets = std::make_unique<const ScanSets>(extra_separators, trim_spaces);
 
+    // The names are found first and cut out of the text afterwards: what follows a name, where
+    // its NUL goes, is never part of the next one, but the scan must still see it.
+    std::vector<NameList::Span> spans;
     std::size_t pos = 0;
     for (;;) {
         pos = advance_over(text, pos, sets->leading_skip);
@@ -82,13 +87,13 @@ NameList parse_names(std::u16string_view text, std::u16string_view extra_separat
             }
         }
         if (pos > start) {
-            names.emplace_back(text.substr(start, pos - start));
+            spans.push_back({start, pos - start});
         }
         if (closed) {
             ++pos;
         }
     }
-    return names;
+    return NameList::cut_from(std::move(text_buffer), std::move(spans));
 }
 
 }  // namespace pickwell

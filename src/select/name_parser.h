@@ -2,6 +2,7 @@
 // characters, each optionally in quotation marks to keep spaces or separators.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "select/name_list.h"
@@ -9,8 +10,8 @@
 namespace pickwell {
 
 // `text` counts up to its first NUL. With `trim_spaces`, spaces before a name and at the end of
-// an unquoted name are dropped. Control characters always separate and end a quoted name.
-NameList parse_names(std::u16string_view text, std::u16string_view extra_separators,
-                     bool trim_spaces);
+// an unquoted name are dropped. Control characters always separate and end a quoted name. The
+// names are cut out of `text` in place: the list keeps its buffer.
+NameList parse_names(std::u16string text, std::u16string_view extra_separators, bool trim_spaces);
 
 }  // namespace pickwell

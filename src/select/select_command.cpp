@@ -68,10 +68,10 @@ class SelectionBatch {
     const HostContext& host_;
 };
 
-NameList names_from_text(const std::u16string& text, const SettingsKey& settings) {
+NameList names_from_text(std::u16string text, const SettingsKey& settings) {
     const std::u16string separators = settings.read_string(kAddSeparators, u"");
     const bool trim_spaces = settings.read_flag(kTrimSpaces, kTrimSpacesDefault) != 0;
-    return parse_names(text, separators, trim_spaces);
+    return parse_names(std::move(text), separators, trim_spaces);
 }
 
 }  // namespace
@@ -91,7 +91,7 @@ host::Handle run_select_command(const HostContext& host, Platform& platform,
 
     const SettingsKey settings = SettingsKey::open_for_reading(platform.registry, settings_path);
     const NameList names =
-        taken->text ? names_from_text(*taken->text, settings) : std::move(taken->files);
+        taken->text ? names_from_text(std::move(*taken->text), settings) : std::move(taken->files);
     taken.reset();
 
     const SelectionBatch batch(host);

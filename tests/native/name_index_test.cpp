@@ -111,14 +111,18 @@ TEST(IndexedMatcher, CountsAsThePlainRuleOnRandomPanels) {
     std::size_t matches = 0;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         const RandomPanel panel = random_panel(seed, 40, 40);
+        NameList names;
+        for (const std::u16string& name : panel.names) {
+            names.push_back(name);
+        }
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
-            PlainMatcher plain(panel.names, rule, exact);
+            PlainMatcher plain(names, rule, exact);
             const std::vector<std::size_t> expected = counts(plain, panel.items);
             for (std::size_t n : expected) {
                 matches += n;
             }
             for (const auto& [what, collation] : collations) {
-                IndexedMatcher indexed(panel.names, rule, *collation);
+                IndexedMatcher indexed(names, rule, *collation);
                 const std::vector<std::size_t> found = counts(indexed, panel.items);
                 for (std::size_t i = 0; i < expected.size(); ++i) {
                     ASSERT_EQ(found[i], expected[i])

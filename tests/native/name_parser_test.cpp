@@ -87,8 +87,9 @@ TEST(ParseNamesLong, KeepsEveryNameOfALongList) {
     std::u16string text;
     NameList expected;
     for (int i = 0; i < 20000; ++i) {
-        expected.push_back(u"file" + std::u16string(static_cast<std::size_t>(i % 7), u'x'));
-        text += expected.back() + u"\r\n";
+        const std::u16string name = u"file" + std::u16string(static_cast<std::size_t>(i % 7), u'x');
+        expected.push_back(name);
+        text += name + u"\r\n";
     }
     EXPECT_EQ(parse_names(text, u"", true), expected);
 }
