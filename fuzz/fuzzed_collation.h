@@ -19,7 +19,8 @@ class FuzzedCollation final : public Collation {
         return exact_.equal(a, b, rule);
     }
 
-    std::optional<std::uint64_t> sort_key_hash(const char16_t* text, CaseRule rule) const override {
+    std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
+                                               CaseRule rule) const override {
         if (quality_ == KeyQuality::None) {
             return std::nullopt;
         }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 namespace pickwell {
 
@@ -17,8 +18,8 @@ class Collation {
 
     // A hash of the text's sort key under `rule`: the same for any two texts `equal` finds
     // equal under `rule`; texts that differ may share one too. Nothing when the system has no
-    // key for `text`.
-    [[nodiscard]] virtual std::optional<std::uint64_t> sort_key_hash(const char16_t* text,
+    // key for `text`. `text` holds no NUL.
+    [[nodiscard]] virtual std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
                                                                      CaseRule rule) const = 0;
 };
 

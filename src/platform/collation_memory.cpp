@@ -46,14 +46,28 @@ bool is_plain_ascii(char16_t c) {
     return c != u'\0' && c < 0x80;
 }
 
+// Each unit is checked before the next is read: none past the NUL is.
+bool four_plain_ascii(const char16_t* units) {
+    return is_plain_ascii(units[0]) && is_plain_ascii(units[1]) && is_plain_ascii(units[2]) &&
+           is_plain_ascii(units[3]);
+}
+
 char16_t weigh_ascii(char16_t c, bool fold) {
     return fold && c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c;
 }
 
+// Four units in one word, one to each 16-bit lane.
+constexpr std::uint64_t kLanes = 0x0001'0001'0001'0001;
+constexpr std::uint64_t kHigh = kLanes * 0x8000;
+
+// is_plain_ascii for four units in one word.
+bool all_plain_ascii(std::uint64_t units) {
+    // With every unit below 0x80, subtracting one borrows into a lane's high bit only from a NUL.
+    return (units & kLanes * 0xFF80) == 0 && ((units - kLanes) & kHigh) == 0;
+}
+
 // weigh_ascii on four units in one word.
 std::uint64_t weigh_ascii_word(std::uint64_t units, bool fold) {
-    constexpr std::uint64_t kLanes = 0x0001'0001'0001'0001;
-    constexpr std::uint64_t kHigh = kLanes * 0x8000;
     if (!fold) {
         return units;
     }
@@ -66,21 +80,23 @@ std::uint64_t weigh_ascii_word(std::uint64_t units, bool fold) {
 // The code units the comparison weighs, one at a time: equal texts give equal sequences.
 class WeighedUnits {
   public:
-    WeighedUnits(const char16_t* text, CaseRule rule)
-        : text_(text), fold_(rule == CaseRule::Insensitive) {}
+    // The text ends at its first NUL, or at `end` if that comes first.
+    WeighedUnits(const char16_t* text, const char16_t* end, CaseRule rule)
+        : text_(text), end_(end), fold_(rule == CaseRule::Insensitive) {}
 
     // The next unit, or NUL at the end of the text.
     char16_t next() {
         if (pending_ != 0) {
             return std::exchange(pending_, char16_t{0});
         }
-        char16_t c = *text_;
+        char16_t c = unit();
         if (is_plain_ascii(c)) {
             ++text_;
             return weigh_ascii(c, fold_);
         }
         while (c == kSoftHyphen) {
-            c = *++text_;
+            ++text_;
+            c = unit();
         }
         if (c == u'\0') {
             return c;
@@ -98,7 +114,10 @@ class WeighedUnits {
     }
 
   private:
+    char16_t unit() const { return text_ == end_ ? u'\0' : *text_; }
+
     const char16_t* text_;
+    const char16_t* end_;
     bool fold_;
     char16_t pending_ = 0;
 };
@@ -118,15 +137,26 @@ char16_t fold_case(char16_t c) {
 }
 
 bool MemoryCollation::equal(const char16_t* a, const char16_t* b, CaseRule rule) const {
-    // An ASCII prefix weighs unit for unit; the rest is compared from there on.
+    // An ASCII prefix weighs unit for unit, four at a time while both have four; the rest is
+    // compared from there on.
     const bool fold = rule == CaseRule::Insensitive;
+    for (; four_plain_ascii(a) && four_plain_ascii(b); a += 4, b += 4) {
+        std::uint64_t units_a;
+        std::uint64_t units_b;
+        std::memcpy(&units_a, a, sizeof units_a);
+        std::memcpy(&units_b, b, sizeof units_b);
+        if (units_a != units_b &&
+            weigh_ascii_word(units_a, fold) != weigh_ascii_word(units_b, fold)) {
+            return false;
+        }
+    }
     for (; is_plain_ascii(*a) && is_plain_ascii(*b); ++a, ++b) {
         if (weigh_ascii(*a, fold) != weigh_ascii(*b, fold)) {
             return false;
         }
     }
-    WeighedUnits x(a, rule);
-    WeighedUnits y(b, rule);
+    WeighedUnits x(a, nullptr, rule);
+    WeighedUnits y(b, nullptr, rule);
     for (;;) {
         const char16_t unit = x.next();
         if (unit != y.next()) {
@@ -138,7 +168,7 @@ bool MemoryCollation::equal(const char16_t* a, const char16_t* b, CaseRule rule)
     }
 }
 
-std::optional<std::uint64_t> MemoryCollation::sort_key_hash(const char16_t* text,
+std::optional<std::uint64_t> MemoryCollation::sort_key_hash(std::u16string_view text,
                                                             CaseRule rule) const {
     // The key is the weighed units, which are never NUL: they go into the hash four to a word.
     const bool fold = rule == CaseRule::Insensitive;
@@ -151,19 +181,20 @@ std::optional<std::uint64_t> MemoryCollation::sort_key_hash(const char16_t* text
             hash.add(std::exchange(word, 0));
         }
     };
-    // Four ASCII units at a time, each checked before the next is read: none past the NUL is.
-    const char16_t* rest = text;
-    for (; is_plain_ascii(rest[0]) && is_plain_ascii(rest[1]) && is_plain_ascii(rest[2]) &&
-           is_plain_ascii(rest[3]);
-         rest += 4, length += 4) {
+    const char16_t* rest = text.data();
+    const char16_t* const end = rest + text.size();
+    for (; end - rest >= 4; rest += 4, length += 4) {
         std::uint64_t units;
         std::memcpy(&units, rest, sizeof units);
+        if (!all_plain_ascii(units)) {
+            break;
+        }
         hash.add(weigh_ascii_word(units, fold));
     }
-    for (; is_plain_ascii(*rest); ++rest) {
+    for (; rest != end && is_plain_ascii(*rest); ++rest) {
         add(weigh_ascii(*rest, fold));
     }
-    WeighedUnits units(rest, rule);
+    WeighedUnits units(rest, end, rule);
     for (char16_t unit = units.next(); unit != u'\0'; unit = units.next()) {
         add(unit);
     }

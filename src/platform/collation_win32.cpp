@@ -15,14 +15,20 @@ bool Win32Collation::equal(const char16_t* a, const char16_t* b, CaseRule rule) 
     return compare(win32::wide(a), win32::wide(b)) == 0;
 }
 
-std::optional<std::uint64_t> Win32Collation::sort_key_hash(const char16_t* text,
+std::optional<std::uint64_t> Win32Collation::sort_key_hash(std::u16string_view text,
                                                            CaseRule rule) const {
+    if (text.size() > INT_MAX) {
+        return std::nullopt;
+    }
     // lstrcmpW and lstrcmpiW compare in the thread's locale, the latter with NORM_IGNORECASE.
     const LCID locale = GetThreadLocale();
     const DWORD flags = LCMAP_SORTKEY | (rule == CaseRule::Insensitive ? NORM_IGNORECASE : 0);
-    // The key is bytes; the sizes LCMapStringW takes and gives count bytes.
+    // An empty source must be given as a C string: a length of zero is refused.
+    const char16_t* source = text.empty() ? u"" : text.data();
+    const int source_length = text.empty() ? -1 : static_cast<int>(text.size());
+    // The key is bytes; the sizes LCMapStringW takes for it and gives count bytes.
     const auto map_into = [&](char16_t* room, std::size_t bytes) {
-        return LCMapStringW(locale, flags, win32::wide(text), -1, win32::wide(room),
+        return LCMapStringW(locale, flags, win32::wide(source), source_length, win32::wide(room),
                             static_cast<int>(std::min<std::size_t>(bytes, INT_MAX)));
     };
 
@@ -35,7 +41,8 @@ std::optional<std::uint64_t> Win32Collation::sort_key_hash(const char16_t* text,
         if (GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
             return std::nullopt;
         }
-        const int needed = LCMapStringW(locale, flags, win32::wide(text), -1, nullptr, 0);
+        const int needed =
+            LCMapStringW(locale, flags, win32::wide(source), source_length, nullptr, 0);
         if (needed <= 0) {
             return std::nullopt;
         }

@@ -9,7 +9,8 @@ class Win32Collation final : public Collation {
     bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override;
     // Hashes the sort key LCMapStringW gives in the locale and with the case flag of the
     // comparison.
-    std::optional<std::uint64_t> sort_key_hash(const char16_t* text, CaseRule rule) const override;
+    std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
+                                               CaseRule rule) const override;
 };
 
 }  // namespace pickwell

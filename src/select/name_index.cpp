@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "select/prefetch.h"
 #include "select/unit_search.h"
 
 namespace pickwell {
@@ -24,7 +25,7 @@ auto& slot_for(Slots& slots, std::uint64_t hash) {
     const std::size_t mask = slots.size() - 1;
     const std::uint32_t tag = tag_of(hash);
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        if (slots[i].value == 0 || slots[i].tag == tag) {
+        if (slots[i].ref == 0 || slots[i].tag == tag) {
             return slots[i];
         }
     }
@@ -67,49 +68,75 @@ void for_each_slot(std::vector<PlacedName>& names, AddSlot add) {
 }  // namespace
 
 IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation)
-    : rule_(rule), collation_(collation) {
+    : names_(names), rule_(rule), collation_(collation) {
     if (names.size() > std::numeric_limits<std::uint32_t>::max() / 2) {
         throw std::length_error("too many names to index");
     }
-    std::vector<const char16_t*> leaf_names;
-    std::vector<const char16_t*> whole_names;
-    for (const std::u16string_view name : names) {
-        const bool has_backslash = find_unit(name.data(), name.size(), u'\\') != name.size();
-        (has_backslash ? whole_names : leaf_names).push_back(name.data());
+    std::vector<bool> has_backslash(names.size());
+    std::size_t whole_names = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::u16string_view name = names[i];
+        has_backslash[i] = find_unit(name.data(), name.size(), u'\\') != name.size();
+        whole_names += has_backslash[i] ? 1 : 0;
     }
-    fill(leaf_names_, leaf_names);
-    fill(whole_names_, whole_names);
+    fill(leaf_names_, names.size() - whole_names, [&](std::size_t i) { return !has_backslash[i]; });
+    fill(whole_names_, whole_names, [&](std::size_t i) { return bool{has_backslash[i]}; });
 }
 
-void IndexedMatcher::fill(Group& group, const std::vector<const char16_t*>& names) {
-    if (names.empty()) {
+template <typename Belongs>
+void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
+    if (count == 0) {
         return;
     }
-    group.slots.resize(std::bit_ceil(names.size() * 2));
-    group.seen.resize(std::bit_ceil(names.size() * 8 / 64 + 1));
+    group.slots.resize(std::bit_ceil(count + count / 4 + 1));  // at most four in five in use
+    group.seen.resize(std::bit_ceil(count * 8 / 64 + 1));
     // The names of buckets that receive a second one, and those without a key, are set aside
     // and sorted afterwards: equal spellings are compared once and count as often as the list
     // holds them.
     std::vector<PlacedName> crowded;
     std::vector<PlacedName> keyless;
-    for (const char16_t* name : names) {
-        const std::optional<std::uint64_t> key_hash = collation_.sort_key_hash(name, rule_);
+    const auto add = [&](std::size_t index, std::optional<std::uint64_t> key_hash) {
+        const std::size_t start = names_.start_of(index);
+        const char16_t* text = names_.text_at(start);
         if (!key_hash) {
-            keyless.push_back({0, name});
-            continue;
+            keyless.push_back({0, text});
+            return;
         }
         const SeenBit bit = seen_bit(group.seen, *key_hash);
         group.seen[bit.word] |= bit.mask;
         Slot& slot = slot_for(group.slots, *key_hash);
         const auto at = static_cast<std::size_t>(&slot - group.slots.data());
-        if (slot.value == 0) {
-            slot = {name, tag_of(*key_hash), 1};
-            continue;
+        if (slot.ref == 0 && start < Slot::kRun - 1) {
+            slot = {tag_of(*key_hash), static_cast<std::uint32_t>(start + 1)};
+            return;
         }
-        if (slot.text != nullptr) {
-            crowded.push_back({at, std::exchange(slot.text, nullptr)});
+        if (slot.ref != 0 && (slot.ref & Slot::kRun) == 0) {
+            crowded.push_back({at, names_.text_at(slot.ref - 1)});
         }
-        crowded.push_back({at, name});
+        slot = {tag_of(*key_hash), Slot::kRun};
+        crowded.push_back({at, text});
+    };
+    // The slots of a large table are far apart in memory: the keys of a batch of names are
+    // hashed and their slots requested first, so that the waits for them overlap.
+    constexpr std::size_t kBatch = 16;
+    std::size_t batch[kBatch];
+    std::optional<std::uint64_t> key_hashes[kBatch];
+    for (std::size_t next = 0; next < names_.size();) {
+        std::size_t batched = 0;
+        for (; batched < kBatch && next < names_.size(); ++next) {
+            if (belongs(next)) {
+                batch[batched++] = next;
+            }
+        }
+        for (std::size_t i = 0; i < batched; ++i) {
+            key_hashes[i] = collation_.sort_key_hash(names_[batch[i]], rule_);
+            if (key_hashes[i]) {
+                prefetch(&group.slots[*key_hashes[i] & (group.slots.size() - 1)]);
+            }
+        }
+        for (std::size_t i = 0; i < batched; ++i) {
+            add(batch[i], key_hashes[i]);
+        }
     }
 
     const auto merge = [](auto first, auto end, std::vector<Entry>& entries) {
@@ -122,26 +149,18 @@ void IndexedMatcher::fill(Group& group, const std::vector<const char16_t*>& name
         }
     };
     for_each_slot(crowded, [&](std::size_t at, auto first, auto end) {
-        Slot& slot = group.slots[at];
         const auto run_first = static_cast<std::uint32_t>(group.entries.size());
         merge(first, end, group.entries);
-        const auto count = static_cast<std::uint32_t>(group.entries.size()) - run_first;
-        if (count == 1) {
-            // Copies of one spelling only: back into the slot.
-            slot.text = group.entries.back().text;
-            slot.value = static_cast<std::uint32_t>(group.entries.back().copies);
-            group.entries.pop_back();
-        } else {
-            group.runs.push_back({run_first, count});
-            slot.value = static_cast<std::uint32_t>(group.runs.size());
-        }
+        group.slots[at].ref = Slot::kRun | static_cast<std::uint32_t>(group.runs.size());
+        group.runs.push_back(
+            {run_first, static_cast<std::uint32_t>(group.entries.size()) - run_first});
     });
     for_each_slot(keyless,
                   [&](std::size_t, auto first, auto end) { merge(first, end, group.keyless); });
 }
 
 std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
-    const char16_t* leaf = leaf_of(item.file_name);
+    const NameParts name = parts_of(item.file_name);
     const bool has_leaf_names = !leaf_names_.empty();
     const bool has_whole_names = !whole_names_.empty();
     const ItemName short_name = {
@@ -151,17 +170,17 @@ std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
     std::size_t matches = 0;
     std::optional<std::uint64_t> leaf_key_hash;
     if (has_leaf_names) {
-        leaf_key_hash = collation_.sort_key_hash(leaf, rule_);
-        matches += count_in(leaf_names_, {leaf, leaf_key_hash}, short_name);
+        leaf_key_hash = collation_.sort_key_hash(name.leaf, rule_);
+        matches += count_in(leaf_names_, {name.leaf.data(), leaf_key_hash}, short_name);
     }
     if (has_whole_names) {
         // Without a backslash, the whole name is the leaf.
-        const bool whole_is_leaf = leaf == item.file_name && has_leaf_names;
-        matches += count_in(
-            whole_names_,
-            {item.file_name,
-             whole_is_leaf ? leaf_key_hash : collation_.sort_key_hash(item.file_name, rule_)},
-            short_name);
+        const bool whole_is_leaf = name.leaf.size() == name.whole.size() && has_leaf_names;
+        matches +=
+            count_in(whole_names_,
+                     {item.file_name,
+                      whole_is_leaf ? leaf_key_hash : collation_.sort_key_hash(name.whole, rule_)},
+                     short_name);
     }
     return matches;
 }
@@ -172,7 +191,7 @@ const IndexedMatcher::Slot* IndexedMatcher::slot_of(const Group& group, std::uin
         return nullptr;
     }
     const Slot& slot = slot_for(group.slots, key_hash);
-    return slot.value == 0 ? nullptr : &slot;
+    return slot.ref == 0 ? nullptr : &slot;
 }
 
 std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
@@ -191,11 +210,11 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
         }
     };
     const auto count_slot = [&](const Slot& slot) {
-        if (slot.text != nullptr) {
-            count_name(slot.text, slot.value);
-        } else if (slot.value != 0) {
-            const Run& run = group.runs[slot.value - 1];
+        if ((slot.ref & Slot::kRun) != 0) {
+            const Run& run = group.runs[slot.ref & ~Slot::kRun];
             count_entries(group.entries.data() + run.first, run.count);
+        } else if (slot.ref != 0) {
+            count_name(names_.text_at(slot.ref - 1), 1);
         }
     };
 

@@ -33,13 +33,15 @@ class IndexedMatcher final : public NameMatcher {
         std::uint32_t first = 0;
         std::uint32_t count = 0;
     };
-    // A bucket of the open-addressed table. Most buckets hold one spelling, kept in the slot
-    // itself so that a look at the bucket costs one memory access; a bucket of several keeps
-    // them in a run of entries.
+    // A bucket of the open-addressed table, small so that the table stays in the caches. Most
+    // buckets hold one name, which the slot points at; a bucket of several spellings, or of
+    // copies of one, keeps them in a run of entries.
     struct Slot {
-        const char16_t* text = nullptr;  // the bucket's one spelling, or null
-        std::uint32_t tag = 0;           // the half of the key hash the position does not use
-        std::uint32_t value = 0;         // 0: empty; with `text`, its copies; else 1 + its run
+        static constexpr std::uint32_t kRun = 0x8000'0000;
+
+        std::uint32_t tag = 0;  // the half of the key hash the position does not use
+        // 0: empty; kRun | i: runs[i]; otherwise 1 + where the name starts in the list.
+        std::uint32_t ref = 0;
     };
     // The names compared with one target of an item: the whole name or the leaf.
     struct Group {
@@ -59,11 +61,14 @@ class IndexedMatcher final : public NameMatcher {
         std::optional<std::uint64_t> key_hash;
     };
 
-    void fill(Group& group, const std::vector<const char16_t*>& names);
+    // Indexes the names of the list for which `belongs(index)` holds; there are `count`.
+    template <typename Belongs>
+    void fill(Group& group, std::size_t count, Belongs belongs);
     static const Slot* slot_of(const Group& group, std::uint64_t key_hash);
     std::size_t count_in(const Group& group, const ItemName& target,
                          const ItemName& short_name) const;
 
+    const NameList& names_;
     CaseRule rule_;
     const Collation& collation_;
     Group leaf_names_;   // no backslash: compared with the item's leaf

@@ -58,6 +58,10 @@ class NameList {
     std::u16string_view operator[](std::size_t index) const {
         return {buffer_.data() + spans_[index].start, spans_[index].length};
     }
+    // Where a name starts in the buffer, and the name that starts there: a smaller handle on a
+    // name than a pointer.
+    std::size_t start_of(std::size_t index) const { return spans_[index].start; }
+    const char16_t* text_at(std::size_t start) const { return buffer_.data() + start; }
     Iterator begin() const { return {*this, 0}; }
     Iterator end() const { return {*this, size()}; }
 

@@ -2,14 +2,16 @@
 
 namespace pickwell {
 
-const char16_t* leaf_of(const char16_t* file_name) {
+NameParts parts_of(const char16_t* file_name) {
     const char16_t* leaf = file_name;
-    for (const char16_t* c = file_name; *c != u'\0'; ++c) {
-        if (*c == u'\\') {
-            leaf = c + 1;
+    const char16_t* end = file_name;
+    for (; *end != u'\0'; ++end) {
+        if (*end == u'\\') {
+            leaf = end + 1;
         }
     }
-    return leaf;
+    return {{file_name, static_cast<std::size_t>(end - file_name)},
+            {leaf, static_cast<std::size_t>(end - leaf)}};
 }
 
 PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation)
@@ -21,7 +23,7 @@ PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation
 }
 
 std::size_t PlainMatcher::count_matches(const ItemNames& item) {
-    const char16_t* leaf = leaf_of(item.file_name);
+    const char16_t* leaf = parts_of(item.file_name).leaf.data();
     std::size_t matches = 0;
     for (const Candidate& name : candidates_) {
         const char16_t* target = name.has_backslash ? item.file_name : leaf;

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/collation.h"
@@ -16,8 +17,13 @@ struct ItemNames {
     const char16_t* short_name;
 };
 
-// The part of `file_name` after its last backslash, or the whole name when it has none.
-const char16_t* leaf_of(const char16_t* file_name);
+// An item's name, and its part after the last backslash (the whole name when it has none),
+// found in one pass.
+struct NameParts {
+    std::u16string_view whole;
+    std::u16string_view leaf;
+};
+NameParts parts_of(const char16_t* file_name);
 
 class NameMatcher {
   public:

@@ -40,15 +40,17 @@ struct ScanSets {
     }
 };
 
-std::size_t advance_over(std::u16string_view text, std::size_t pos, const CharacterSet& set) {
-    while (pos < text.size() && set.contains(text[pos])) {
+// Both scans need no bound: the text ends with a NUL, which `leading_skip` lacks and the other
+// sets hold.
+std::size_t advance_over(const char16_t* text, std::size_t pos, const CharacterSet& set) {
+    while (set.contains(text[pos])) {
         ++pos;
     }
     return pos;
 }
 
-std::size_t advance_until(std::u16string_view text, std::size_t pos, const CharacterSet& set) {
-    while (pos < text.size() && !set.contains(text[pos])) {
+std::size_t advance_until(const char16_t* text, std::size_t pos, const CharacterSet& set) {
+    while (!set.contains(text[pos])) {
         ++pos;
     }
     return pos;
@@ -58,8 +60,9 @@ std::size_t advance_until(std::u16string_view text, std::size_t pos, const Chara
 
 NameList parse_names(std::u16string text_buffer, std::u16string_view extra_separators,
                      bool trim_spaces) {
-    const std::u16string_view text = text_buffer;
-    if (text.empty() || text.front() == kEnd) {
+    // Up to its first NUL, which the string's own terminator makes sure of.
+    const char16_t* const text = text_buffer.c_str();
+    if (text[0] == kEnd) {
         return {};
     }
     // Three sets of 8 KiB each: too large for the host thread's stack to take lightly.
@@ -71,7 +74,7 @@ NameList parse_names(std::u16string text_buffer, std::u16string_view extra_separ
     std::size_t pos = 0;
     for (;;) {
         pos = advance_over(text, pos, sets->leading_skip);
-        if (pos == text.size() || text[pos] == kEnd) {
+        if (text[pos] == kEnd) {
             break;
         }
         std::size_t start = pos;
@@ -79,7 +82,7 @@ NameList parse_names(std::u16string text_buffer, std::u16string_view extra_separ
         if (text[pos] == kQuote) {
             start = ++pos;
             pos = advance_until(text, pos, sets->quote_stops);
-            closed = pos < text.size() && text[pos] == kQuote;
+            closed = text[pos] == kQuote;
         } else {
             pos = advance_until(text, pos, sets->separators);
             while (trim_spaces && pos > start && text[pos - 1] == kSpace) {

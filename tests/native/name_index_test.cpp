@@ -21,7 +21,8 @@ class CoarseKeys final : public Collation {
     bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
     }
-    std::optional<std::uint64_t> sort_key_hash(const char16_t* text, CaseRule rule) const override {
+    std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
+                                               CaseRule rule) const override {
         return *exact_.sort_key_hash(text, rule) % 4;
     }
 
@@ -36,8 +37,9 @@ class PatchyKeys final : public Collation {
     bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
     }
-    std::optional<std::uint64_t> sort_key_hash(const char16_t* text, CaseRule rule) const override {
-        if (std::u16string_view(text).find_first_of(u"\u00AD\u00DF") != std::u16string_view::npos) {
+    std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
+                                               CaseRule rule) const override {
+        if (text.find_first_of(u"\u00AD\u00DF") != std::u16string_view::npos) {
             return std::nullopt;
         }
         return exact_.sort_key_hash(text, rule);
