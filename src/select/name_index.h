@@ -45,11 +45,11 @@ class IndexedMatcher final : public NameMatcher {
     };
     // The names compared with one target of an item: the whole name or the leaf.
     struct Group {
-        std::vector<Slot> slots;  // a power of two of them, at most half in use
+        std::vector<Slot> slots;  // a power of two of them, at most four in five in use
         // One bit per key hash, a power of two of them, eight or more per name: most items
         // match no name, and this small map tells so without a look into the large table.
         std::vector<std::uint64_t> seen;
-        std::vector<Run> runs;       // of the buckets with several spellings
+        std::vector<Run> runs;       // of the buckets with several spellings or copies
         std::vector<Entry> entries;  // their spellings, bucket by bucket
         std::vector<Entry> keyless;  // the names without a key
 

@@ -33,6 +33,11 @@ TEST(MemoryCollation, EqualsLikeTheSystemAndKeysAgree) {
         {u"a b", u"ab", false, false},
         {u"a", u"a ", false, false},
         {u"", u"a", false, false},
+        // Long enough to be weighed several units at a time, with the odd letter further on.
+        {u"Measurement 000123 of the day.csv", u"MEASUREMENT 000123 OF THE DAY.CSV", true, false},
+        {u"Long folder name\u00DF.txt", u"long folder namess.txt", true, false},
+        {u"abcdefgh\u00E9", u"abcdefghe\u0301", true, true},
+        {u"abcdefghijk", u"abcdefghijl", false, false},
     };
     const MemoryCollation collation;
     for (const Case& c : cases) {
