@@ -15,7 +15,7 @@ class FuzzedCollation final : public Collation {
   public:
     explicit FuzzedCollation(KeyQuality quality) : quality_(quality) {}
 
-    bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override {
+    bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
     }
 

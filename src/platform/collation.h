@@ -13,8 +13,9 @@ class Collation {
   public:
     virtual ~Collation() = default;
 
-    // lstrcmpW / lstrcmpiW returning 0. Both strings are NUL-terminated.
-    virtual bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const = 0;
+    // lstrcmpW / lstrcmpiW returning 0. Both texts hold no NUL and are followed by one, so
+    // that they are C strings as well.
+    virtual bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const = 0;
 
     // A hash of the text's sort key under `rule`: the same for any two texts `equal` finds
     // equal under `rule`; texts that differ may share one too. Nothing when the system has no

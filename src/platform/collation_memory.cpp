@@ -46,12 +46,6 @@ bool is_plain_ascii(char16_t c) {
     return c != u'\0' && c < 0x80;
 }
 
-// Each unit is checked before the next is read: none past the NUL is.
-bool four_plain_ascii(const char16_t* units) {
-    return is_plain_ascii(units[0]) && is_plain_ascii(units[1]) && is_plain_ascii(units[2]) &&
-           is_plain_ascii(units[3]);
-}
-
 char16_t weigh_ascii(char16_t c, bool fold) {
     return fold && c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 0x20) : c;
 }
@@ -59,6 +53,8 @@ char16_t weigh_ascii(char16_t c, bool fold) {
 // Four units in one word, one to each 16-bit lane.
 constexpr std::uint64_t kLanes = 0x0001'0001'0001'0001;
 constexpr std::uint64_t kHigh = kLanes * 0x8000;
+// The bits a lane has set only when its unit is not ASCII.
+constexpr std::uint64_t kBeyondAscii = kLanes * 0xFF80;
 
 // weigh_ascii on four units in one word.
 std::uint64_t weigh_ascii_word(std::uint64_t units, bool fold) {
@@ -130,30 +126,37 @@ char16_t fold_case(char16_t c) {
     return c;
 }
 
-bool MemoryCollation::equal(const char16_t* a, const char16_t* b, CaseRule rule) const {
+bool MemoryCollation::equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const {
     // An ASCII prefix weighs unit for unit, four at a time while both have four; the rest is
     // compared from there on.
     const bool fold = rule == CaseRule::Insensitive;
-    for (; four_plain_ascii(a) && four_plain_ascii(b); a += 4, b += 4) {
-        std::uint64_t units_a;
-        std::uint64_t units_b;
-        std::memcpy(&units_a, a, sizeof units_a);
-        std::memcpy(&units_b, b, sizeof units_b);
-        if (units_a != units_b &&
-            weigh_ascii_word(units_a, fold) != weigh_ascii_word(units_b, fold)) {
+    const char16_t* x = a.data();
+    const char16_t* const x_end = x + a.size();
+    const char16_t* y = b.data();
+    const char16_t* const y_end = y + b.size();
+    for (; x_end - x >= 4 && y_end - y >= 4; x += 4, y += 4) {
+        std::uint64_t x_units;
+        std::uint64_t y_units;
+        std::memcpy(&x_units, x, sizeof x_units);
+        std::memcpy(&y_units, y, sizeof y_units);
+        if (((x_units | y_units) & kBeyondAscii) != 0) {
+            break;
+        }
+        if (x_units != y_units &&
+            weigh_ascii_word(x_units, fold) != weigh_ascii_word(y_units, fold)) {
             return false;
         }
     }
-    for (; is_plain_ascii(*a) && is_plain_ascii(*b); ++a, ++b) {
-        if (weigh_ascii(*a, fold) != weigh_ascii(*b, fold)) {
+    for (; x != x_end && y != y_end && is_plain_ascii(*x) && is_plain_ascii(*y); ++x, ++y) {
+        if (weigh_ascii(*x, fold) != weigh_ascii(*y, fold)) {
             return false;
         }
     }
-    WeighedUnits x(a, nullptr, rule);
-    WeighedUnits y(b, nullptr, rule);
+    WeighedUnits x_units(x, x_end, rule);
+    WeighedUnits y_units(y, y_end, rule);
     for (;;) {
-        const char16_t unit = x.next();
-        if (unit != y.next()) {
+        const char16_t unit = x_units.next();
+        if (unit != y_units.next()) {
             return false;
         }
         if (unit == u'\0') {
@@ -178,7 +181,6 @@ std::optional<std::uint64_t> MemoryCollation::sort_key_hash(std::u16string_view 
     const char16_t* rest = text.data();
     const char16_t* const end = rest + text.size();
     // Eight ASCII units at a time, then four; the text holds no NUL.
-    constexpr std::uint64_t kBeyondAscii = kLanes * 0xFF80;
     for (; end - rest >= 8; rest += 8, length += 8) {
         std::uint64_t units[2];
         std::memcpy(units, rest, sizeof units);

@@ -11,7 +11,7 @@ char16_t fold_case(char16_t c);
 
 class MemoryCollation final : public Collation {
   public:
-    bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override;
+    bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override;
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
                                                CaseRule rule) const override;
 };

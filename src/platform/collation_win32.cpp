@@ -10,9 +10,9 @@
 
 namespace pickwell {
 
-bool Win32Collation::equal(const char16_t* a, const char16_t* b, CaseRule rule) const {
+bool Win32Collation::equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const {
     const auto compare = rule == CaseRule::Sensitive ? lstrcmpW : lstrcmpiW;
-    return compare(win32::wide(a), win32::wide(b)) == 0;
+    return compare(win32::wide(a.data()), win32::wide(b.data())) == 0;
 }
 
 std::optional<std::uint64_t> Win32Collation::sort_key_hash(std::u16string_view text,

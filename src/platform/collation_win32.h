@@ -6,7 +6,7 @@ namespace pickwell {
 
 class Win32Collation final : public Collation {
   public:
-    bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override;
+    bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override;
     // Hashes the sort key LCMapStringW gives in the locale and with the case flag of the
     // comparison.
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,

@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
 #include "select/prefetch.h"
@@ -14,18 +15,21 @@
 namespace pickwell {
 namespace {
 
-// The part of a key hash a slot keeps: the position in the table comes from the other part.
+// The part of a key hash a slot keeps, its top bits: the position in the table comes from the
+// low ones.
+template <typename Slot>
 std::uint32_t tag_of(std::uint64_t hash) {
-    return static_cast<std::uint32_t>(hash >> 32);
+    return static_cast<std::uint32_t>(hash >> (64 - (32 - Slot::kLengthBits)));
 }
 
 // The slot of `hash`'s bucket, or the empty slot where it would go.
 template <typename Slots>
 auto& slot_for(Slots& slots, std::uint64_t hash) {
+    using Slot = std::remove_cvref_t<decltype(slots[0])>;
     const std::size_t mask = slots.size() - 1;
-    const std::uint32_t tag = tag_of(hash);
+    const std::uint32_t tag = tag_of<Slot>(hash);
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        if (slots[i].ref == 0 || slots[i].tag == tag) {
+        if (slots[i].ref == 0 || slots[i].tag_and_length >> Slot::kLengthBits == tag) {
             return slots[i];
         }
     }
@@ -44,11 +48,10 @@ SeenBit seen_bit(const std::vector<std::uint64_t>& seen, std::uint64_t hash) {
 // A name set aside while the table is built, with the slot it belongs to.
 struct PlacedName {
     std::size_t slot;
-    const char16_t* text;
+    std::u16string_view text;
 
     friend bool operator<(const PlacedName& a, const PlacedName& b) {
-        return a.slot != b.slot ? a.slot < b.slot
-                                : std::u16string_view(a.text) < std::u16string_view(b.text);
+        return a.slot != b.slot ? a.slot < b.slot : a.text < b.text;
     }
 };
 
@@ -96,25 +99,27 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
     std::vector<PlacedName> crowded;
     std::vector<PlacedName> keyless;
     const auto add = [&](std::size_t index, std::optional<std::uint64_t> key_hash) {
-        const std::size_t start = names_.start_of(index);
-        const char16_t* text = names_.text_at(start);
+        const std::u16string_view name = names_[index];
         if (!key_hash) {
-            keyless.push_back({0, text});
+            keyless.push_back({0, name});
             return;
         }
         const SeenBit bit = seen_bit(group.seen, *key_hash);
         group.seen[bit.word] |= bit.mask;
         Slot& slot = slot_for(group.slots, *key_hash);
         const auto at = static_cast<std::size_t>(&slot - group.slots.data());
-        if (slot.ref == 0 && start < Slot::kRun - 1) {
-            slot = {tag_of(*key_hash), static_cast<std::uint32_t>(start + 1)};
+        const std::uint32_t tag = tag_of<Slot>(*key_hash) << Slot::kLengthBits;
+        const std::size_t start = names_.start_of(index);
+        if (slot.ref == 0 && start < Slot::kRun - 1 && name.size() >> Slot::kLengthBits == 0) {
+            slot = {tag | static_cast<std::uint32_t>(name.size()),
+                    static_cast<std::uint32_t>(start + 1)};
             return;
         }
         if (slot.ref != 0 && (slot.ref & Slot::kRun) == 0) {
-            crowded.push_back({at, names_.text_at(slot.ref - 1)});
+            crowded.push_back({at, single_name(slot)});
         }
-        slot = {tag_of(*key_hash), Slot::kRun};
-        crowded.push_back({at, text});
+        slot = {tag, Slot::kRun};
+        crowded.push_back({at, name});
     };
     // The slots of a large table are far apart in memory: the keys of a batch of names are
     // hashed and their slots requested first, so that the waits for them overlap.
@@ -141,7 +146,7 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
 
     const auto merge = [](auto first, auto end, std::vector<Entry>& entries) {
         for (auto name = first; name != end; ++name) {
-            if (name != first && std::u16string_view(name->text) == entries.back().text) {
+            if (name != first && name->text == entries.back().text) {
                 ++entries.back().copies;
             } else {
                 entries.push_back({name->text, 1});
@@ -163,26 +168,35 @@ std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
     const NameParts name = parts_of(item.file_name);
     const bool has_leaf_names = !leaf_names_.empty();
     const bool has_whole_names = !whole_names_.empty();
-    const ItemName short_name = {
-        item.short_name, rule_ == CaseRule::Insensitive && (has_leaf_names || has_whole_names)
-                             ? collation_.sort_key_hash(item.short_name, rule_)
-                             : std::nullopt};
+    if (!has_leaf_names && !has_whole_names) {
+        return 0;
+    }
+    ItemName short_name = {u"", std::nullopt};  // compared only without case
+    if (rule_ == CaseRule::Insensitive) {
+        short_name.text = item.short_name;
+        short_name.key_hash = collation_.sort_key_hash(short_name.text, rule_);
+    }
     std::size_t matches = 0;
     std::optional<std::uint64_t> leaf_key_hash;
     if (has_leaf_names) {
         leaf_key_hash = collation_.sort_key_hash(name.leaf, rule_);
-        matches += count_in(leaf_names_, {name.leaf.data(), leaf_key_hash}, short_name);
+        matches += count_in(leaf_names_, {name.leaf, leaf_key_hash}, short_name);
     }
     if (has_whole_names) {
         // Without a backslash, the whole name is the leaf.
         const bool whole_is_leaf = name.leaf.size() == name.whole.size() && has_leaf_names;
         matches +=
             count_in(whole_names_,
-                     {item.file_name,
+                     {name.whole,
                       whole_is_leaf ? leaf_key_hash : collation_.sort_key_hash(name.whole, rule_)},
                      short_name);
     }
     return matches;
+}
+
+std::u16string_view IndexedMatcher::single_name(const Slot& slot) const {
+    const std::uint32_t length = slot.tag_and_length & ((1u << Slot::kLengthBits) - 1);
+    return {names_.text_at(slot.ref - 1), length};
 }
 
 const IndexedMatcher::Slot* IndexedMatcher::slot_of(const Group& group, std::uint64_t key_hash) {
@@ -198,7 +212,7 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
                                      const ItemName& short_name) const {
     const bool second_chance = rule_ == CaseRule::Insensitive;
     std::size_t matches = 0;
-    const auto count_name = [&](const char16_t* name, std::size_t copies) {
+    const auto count_name = [&](std::u16string_view name, std::size_t copies) {
         if (collation_.equal(name, target.text, rule_) ||
             (second_chance && collation_.equal(name, short_name.text, rule_))) {
             matches += copies;
@@ -214,7 +228,7 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
             const Run& run = group.runs[slot.ref & ~Slot::kRun];
             count_entries(group.entries.data() + run.first, run.count);
         } else if (slot.ref != 0) {
-            count_name(names_.text_at(slot.ref - 1), 1);
+            count_name(single_name(slot), 1);
         }
     };
 

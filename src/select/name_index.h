@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "platform/collation.h"
@@ -25,7 +26,7 @@ class IndexedMatcher final : public NameMatcher {
   private:
     // One spelling of the list, and how many times the list holds it.
     struct Entry {
-        const char16_t* text;
+        std::u16string_view text;
         std::size_t copies;
     };
     // Entries [first, first + count) of a group.
@@ -35,11 +36,14 @@ class IndexedMatcher final : public NameMatcher {
     };
     // A bucket of the open-addressed table, small so that the table stays in the caches. Most
     // buckets hold one name, which the slot points at; a bucket of several spellings, or of
-    // copies of one, keeps them in a run of entries.
+    // copies of one, or of a very long name, keeps them in a run of entries.
     struct Slot {
         static constexpr std::uint32_t kRun = 0x8000'0000;
+        static constexpr int kLengthBits = 12;
 
-        std::uint32_t tag = 0;  // the half of the key hash the position does not use
+        // Bits of the key hash that the position does not use, above the length of the slot's
+        // one name.
+        std::uint32_t tag_and_length = 0;
         // 0: empty; kRun | i: runs[i]; otherwise 1 + where the name starts in the list.
         std::uint32_t ref = 0;
     };
@@ -57,7 +61,7 @@ class IndexedMatcher final : public NameMatcher {
     };
     // One of an item's names, and the hash of its key if it has one.
     struct ItemName {
-        const char16_t* text;
+        std::u16string_view text;
         std::optional<std::uint64_t> key_hash;
     };
 
@@ -65,6 +69,8 @@ class IndexedMatcher final : public NameMatcher {
     template <typename Belongs>
     void fill(Group& group, std::size_t count, Belongs belongs);
     static const Slot* slot_of(const Group& group, std::uint64_t key_hash);
+    // The name of a slot that holds one.
+    std::u16string_view single_name(const Slot& slot) const;
     std::size_t count_in(const Group& group, const ItemName& target,
                          const ItemName& short_name) const;
 

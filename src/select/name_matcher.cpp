@@ -18,18 +18,18 @@ PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation
     : rule_(rule), collation_(collation) {
     candidates_.reserve(names.size());
     for (const std::u16string_view name : names) {
-        candidates_.push_back({name.data(), name.find(u'\\') != std::u16string_view::npos});
+        candidates_.push_back({name, name.find(u'\\') != std::u16string_view::npos});
     }
 }
 
 std::size_t PlainMatcher::count_matches(const ItemNames& item) {
-    const char16_t* leaf = parts_of(item.file_name).leaf.data();
+    const NameParts parts = parts_of(item.file_name);
+    const std::u16string_view short_name = item.short_name;
     std::size_t matches = 0;
     for (const Candidate& name : candidates_) {
-        const char16_t* target = name.has_backslash ? item.file_name : leaf;
+        const std::u16string_view target = name.has_backslash ? parts.whole : parts.leaf;
         if (collation_.equal(name.text, target, rule_) ||
-            (rule_ == CaseRule::Insensitive &&
-             collation_.equal(name.text, item.short_name, rule_))) {
+            (rule_ == CaseRule::Insensitive && collation_.equal(name.text, short_name, rule_))) {
             ++matches;
         }
     }

@@ -42,7 +42,7 @@ class PlainMatcher final : public NameMatcher {
 
   private:
     struct Candidate {
-        const char16_t* text;
+        std::u16string_view text;
         bool has_backslash;
     };
     std::vector<Candidate> candidates_;

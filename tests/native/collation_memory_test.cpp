@@ -46,8 +46,8 @@ TEST(MemoryCollation, EqualsLikeTheSystemAndKeysAgree) {
             const std::string what = narrow(c.a) + " vs " + narrow(c.b) +
                                      (rule == CaseRule::Insensitive ? " without" : " with") +
                                      " case";
-            EXPECT_EQ(collation.equal(c.a.c_str(), c.b.c_str(), rule), expected) << what;
-            EXPECT_EQ(collation.equal(c.b.c_str(), c.a.c_str(), rule), expected) << what;
+            EXPECT_EQ(collation.equal(c.a, c.b, rule), expected) << what;
+            EXPECT_EQ(collation.equal(c.b, c.a, rule), expected) << what;
             const auto hash_a = collation.sort_key_hash(c.a.c_str(), rule);
             const auto hash_b = collation.sort_key_hash(c.b.c_str(), rule);
             ASSERT_TRUE(hash_a && hash_b) << what;

@@ -18,7 +18,7 @@ namespace {
 // that are not equal to the item, which only the comparison may reject.
 class CoarseKeys final : public Collation {
   public:
-    bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override {
+    bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
     }
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
@@ -34,7 +34,7 @@ class CoarseKeys final : public Collation {
 // characters that do not keep such a text from being equal to one that has a key.
 class PatchyKeys final : public Collation {
   public:
-    bool equal(const char16_t* a, const char16_t* b, CaseRule rule) const override {
+    bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
     }
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
