@@ -59,6 +59,8 @@ std::vector<std::size_t> counts(NameMatcher& matcher, const std::vector<RandomIt
 
 TEST(IndexedMatcher, CountsEachMatchingNameOnce) {
     const MemoryCollation collation;
+    const std::u16string very_long(5000, u'n');  // longer than a slot keeps the length of
+    const std::u16string very_long_upper(5000, u'N');
     struct Case {
         const char* what;
         NameList names;
@@ -86,6 +88,11 @@ TEST(IndexedMatcher, CountsEachMatchingNameOnce) {
          {u"Strasse", u""},
          2,
          0},
+        {"very long names and their case variants",
+         {very_long, very_long_upper, u"x", very_long},
+         {very_long, u""},
+         3,
+         2},
         {"a name of ignorable characters equals a missing short name",
          {u"\u00AD", u"\u00AD\u00AD"},
          {u"a", u""},
