@@ -168,12 +168,16 @@ bool MemoryCollation::equal(std::u16string_view a, std::u16string_view b, CaseRu
 std::optional<std::uint64_t> MemoryCollation::sort_key_hash(std::u16string_view text,
                                                             CaseRule rule) const {
     // The key is the weighed units, which are never NUL: they go into the hash four to a word.
-    const bool fold = rule == CaseRule::Insensitive;
+    // Without case, every ASCII unit gets bit 0x20: that folds the letters' case in one
+    // operation, and no more than a few punctuation marks besides, whose texts then only
+    // share a hash.
+    const std::uint64_t fold = rule == CaseRule::Insensitive ? kLanes * 0x20 : 0;
     KeyHash hash;
     std::uint64_t word = 0;
     std::size_t length = 0;
     const auto add = [&](char16_t unit) {
-        word |= std::uint64_t{unit} << (length % 4 * 16);
+        const std::uint64_t folded = unit < 0x80 ? unit | (fold & 0x20) : unit;
+        word |= folded << (length % 4 * 16);
         if (++length % 4 == 0) {
             hash.add(std::exchange(word, 0));
         }
@@ -187,8 +191,8 @@ std::optional<std::uint64_t> MemoryCollation::sort_key_hash(std::u16string_view 
         if (((units[0] | units[1]) & kBeyondAscii) != 0) {
             break;
         }
-        hash.add(weigh_ascii_word(units[0], fold));
-        hash.add(weigh_ascii_word(units[1], fold));
+        hash.add(units[0] | fold);
+        hash.add(units[1] | fold);
     }
     for (; end - rest >= 4; rest += 4, length += 4) {
         std::uint64_t units;
@@ -196,10 +200,10 @@ std::optional<std::uint64_t> MemoryCollation::sort_key_hash(std::u16string_view 
         if ((units & kBeyondAscii) != 0) {
             break;
         }
-        hash.add(weigh_ascii_word(units, fold));
+        hash.add(units | fold);
     }
     for (; rest != end && is_plain_ascii(*rest); ++rest) {
-        add(weigh_ascii(*rest, fold));
+        add(*rest);
     }
     WeighedUnits units(rest, end, rule);
     for (char16_t unit = units.next(); unit != u'\0'; unit = units.next()) {
