@@ -1,5 +1,6 @@
 #include "select/clipboard_blocks.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -49,10 +50,14 @@ void split_list(std::span<const std::byte> list, ReadUnit read, Append append) {
 
 std::u16string text_from_block(std::span<const std::byte> block) {
     const std::size_t length = find_unit(block.data(), block.size() / sizeof(char16_t), u'\0');
-    std::u16string text(length, u'\0');
-    // An empty block may come without any bytes at all (a block that could not be locked).
-    if (length > 0) {
-        std::memcpy(text.data(), block.data(), length * sizeof(char16_t));
+    // Through a small buffer, so that the large one is written once rather than first zeroed.
+    std::u16string text;
+    text.reserve(length);
+    char16_t units[1024];
+    for (std::size_t at = 0; at < length; at += std::size(units)) {
+        const std::size_t count = std::min(std::size(units), length - at);
+        std::memcpy(units, block.data() + at * sizeof(char16_t), count * sizeof(char16_t));
+        text.append(units, count);
     }
     return text;
 }
