@@ -14,29 +14,31 @@
 namespace pickwell::testing {
 namespace {
 
-// The stand-in's comparison with key hashes that tell little apart: buckets then hold names
-// that are not equal to the item, which only the comparison may reject.
-class CoarseKeys final : public Collation {
+// The stand-in's comparison, under key hashes of another kind.
+class StandInComparison : public Collation {
   public:
     bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
     }
+
+  protected:
+    MemoryCollation exact_;
+};
+
+// Key hashes that tell little apart: buckets then hold names that are not equal to the item,
+// which only the comparison may reject.
+class CoarseKeys final : public StandInComparison {
+  public:
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
                                                CaseRule rule) const override {
         return *exact_.sort_key_hash(text, rule) % 4;
     }
-
-  private:
-    MemoryCollation exact_;
 };
 
-// The stand-in's comparison with no key for texts holding a soft hyphen or "ß", on either side:
-// characters that do not keep such a text from being equal to one that has a key.
-class PatchyKeys final : public Collation {
+// No key for texts holding a soft hyphen or "ß", on either side: characters that do not keep
+// such a text from being equal to one that has a key.
+class PatchyKeys final : public StandInComparison {
   public:
-    bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
-        return exact_.equal(a, b, rule);
-    }
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
                                                CaseRule rule) const override {
         if (text.find_first_of(u"\u00AD\u00DF") != std::u16string_view::npos) {
@@ -44,9 +46,6 @@ class PatchyKeys final : public Collation {
         }
         return exact_.sort_key_hash(text, rule);
     }
-
-  private:
-    MemoryCollation exact_;
 };
 
 std::vector<std::size_t> counts(NameMatcher& matcher, const std::vector<RandomItem>& items) {
