@@ -2,7 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_panel.h"
-#include "host/plugin.h"
+#include "host/far2/panel.h"
+#include "host/far2/plugin.h"
 #include "platform/clipboard_memory.h"
 #include "platform/collation_memory.h"
 #include "platform/registry_memory.h"
@@ -19,11 +20,11 @@ struct Module {
     MemoryRegistry registry;
     MemoryCollation collation;
     Platform platform{clipboard, registry, collation};
-    Plugin plugin{platform};
+    far2::Plugin plugin{platform};
 
     explicit Module(std::size_t items) {
         fill_panel(host, items);
-        const host::PluginStartupInfo info = host.startup_info();
+        const far2::PluginStartupInfo info = host.startup_info();
         plugin.set_startup_info(&info);
     }
 
@@ -62,12 +63,13 @@ void pass(benchmark::State& state) {
     const auto size = static_cast<std::size_t>(state.range(0));
     Module module(size);
     const NameList names = parse_names(names_text(size), u"", true);
-    HostContext host;
+    far2::HostContext host;
     host.save(module.host.startup_info());
+    far2::HostPanel panel(host);
     for (auto _ : state) {
         module.host.calls.clear();
-        Matcher matcher(names, CaseRule::Insensitive, module.collation);
-        mark_matching_items(host, static_cast<int>(size), matcher);
+        Matcher matcher(names, CaseRule::Insensitive, module.collation, u'\\');
+        mark_matching_items(panel, size, matcher);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
@@ -85,7 +87,7 @@ void index_build(benchmark::State& state) {
         parse_names(names_text(static_cast<std::size_t>(state.range(0))), u"", true);
     const MemoryCollation collation;
     for (auto _ : state) {
-        IndexedMatcher matcher(names, CaseRule::Insensitive, collation);
+        IndexedMatcher matcher(names, CaseRule::Insensitive, collation, u'\\');
         benchmark::DoNotOptimize(&matcher);
     }
 }
@@ -97,7 +99,7 @@ void index_lookups(benchmark::State& state) {
     testing::FakeHost host;
     fill_panel(host, size);
     const MemoryCollation collation;
-    IndexedMatcher matcher(names, CaseRule::Insensitive, collation);
+    IndexedMatcher matcher(names, CaseRule::Insensitive, collation, u'\\');
     for (auto _ : state) {
         std::size_t matches = 0;
         for (const testing::FakeItem& item : host.items) {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "host/settings.h"
+#include "host/far2/registry_settings.h"
 #include "select/name_matcher.h"
 #include "select/name_parser.h"
 
@@ -82,22 +82,22 @@ NameList expected_names(const CommandScenario& scenario) {
 
 std::vector<HostCall> expected_calls(const CommandScenario& scenario, const NameList& names,
                                      const Collation& collation) {
-    std::vector<HostCall> calls = {{host::FCTL_GETPANELINFO, 0, 0}};
-    if (scenario.panel_type != host::PTYPE_FILEPANEL || scenario.clipboard_held) {
+    std::vector<HostCall> calls = {{far2::FCTL_GETPANELINFO, 0, 0}};
+    if (scenario.panel_type != far2::PTYPE_FILEPANEL || scenario.clipboard_held) {
         return calls;
     }
-    calls.push_back({host::FCTL_BEGINSELECTION, 0, 0});
+    calls.push_back({far2::FCTL_BEGINSELECTION, 0, 0});
     const bool case_sensitive =
         flag_as_read(scenario.settings.case_sensitive, kCaseSensitiveDefault) != 0;
     PlainMatcher plain(names, case_sensitive ? CaseRule::Sensitive : CaseRule::Insensitive,
-                       collation);
+                       collation, u'\\');
     for (int index = 0; index < scenario.items_number; ++index) {
         const testing::FakeItem& item = scenario.items[static_cast<std::size_t>(index)];
-        calls.push_back({host::FCTL_GETPANELITEM, index, 0});
+        calls.push_back({far2::FCTL_GETPANELITEM, index, 0});
         if (item.reported_size && *item.reported_size <= 0) {
             continue;
         }
-        calls.push_back({host::FCTL_GETPANELITEM, index, 1});
+        calls.push_back({far2::FCTL_GETPANELITEM, index, 1});
         if (item.fill_fails) {
             continue;
         }
@@ -105,11 +105,11 @@ std::vector<HostCall> expected_calls(const CommandScenario& scenario, const Name
         const ItemNames delivered = {named && item.name ? item.name->c_str() : u"",
                                      named && item.short_name ? item.short_name->c_str() : u""};
         for (std::size_t n = plain.count_matches(delivered); n > 0; --n) {
-            calls.push_back({host::FCTL_SETSELECTION, index, 1});
+            calls.push_back({far2::FCTL_SETSELECTION, index, 1});
         }
     }
-    calls.push_back({host::FCTL_ENDSELECTION, 0, 0});
-    calls.push_back({host::FCTL_REDRAWPANEL, 0, 0});
+    calls.push_back({far2::FCTL_ENDSELECTION, 0, 0});
+    calls.push_back({far2::FCTL_REDRAWPANEL, 0, 0});
     return calls;
 }
 

@@ -20,7 +20,7 @@ std::size_t text_bytes(const std::optional<std::u16string>& text) {
 }
 
 std::size_t full_size(const FakeItem& item) {
-    return sizeof(host::PluginPanelItem) + text_bytes(item.name) + text_bytes(item.short_name);
+    return sizeof(far2::PluginPanelItem) + text_bytes(item.name) + text_bytes(item.short_name);
 }
 
 void append_units(std::vector<std::byte>& block, std::u16string_view units) {

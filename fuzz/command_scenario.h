@@ -15,7 +15,7 @@
 namespace pickwell::fuzzing {
 
 struct CommandScenario {
-    int panel_type = host::PTYPE_FILEPANEL;
+    int panel_type = far2::PTYPE_FILEPANEL;
     int plugin_panel = 0;
     int items_number = 0;  // never more than there are items; may be negative
     std::vector<testing::FakeItem> items;

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "config/dialog_template.h"
+#include "config/dialog_layout.h"
 #include "fake_host.h"
-#include "host/plugin.h"
+#include "host/far2/plugin.h"
 #include "platform/clipboard_memory.h"
 #include "platform/collation_memory.h"
 #include "require.h"
@@ -91,8 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     registry.refuse_writes(answers.refuse_writes);
     const MemoryCollation collation;
     Platform platform{clipboard, registry, collation};
-    Plugin plugin(platform);
-    const host::PluginStartupInfo info = host.startup_info(kRootKey);
+    far2::Plugin plugin(platform);
+    const far2::PluginStartupInfo info = host.startup_info(kRootKey);
     plugin.set_startup_info(&info);
 
     const int result = plugin.configure(answers.item_number);
@@ -105,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool shown = answers.item_number == 0;
     const bool created = shown && !answers.dialog.create_fails;
     const bool confirmed = created && answers.dialog.closed_by == kOkButton;
-    require(result == (confirmed ? host::kTrue : host::kFalse), "TRUE exactly for OK");
+    require(result == (confirmed ? far2::kTrue : far2::kFalse), "TRUE exactly for OK");
 
     std::vector<HostCall> dialog_calls;
     for (const HostCall& call : host.calls) {
@@ -121,10 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected.push_back({testing::kDialogRunCall, 0, 1});
     }
     if (confirmed) {
-        expected.push_back({testing::kSendDlgMessageCall, host::DM_GETCHECK, kCaseSensitiveBox});
-        expected.push_back({testing::kSendDlgMessageCall, host::DM_GETCHECK, kTrimSpacesBox});
+        expected.push_back({testing::kSendDlgMessageCall, far2::DM_GETCHECK, kCaseSensitiveBox});
+        expected.push_back({testing::kSendDlgMessageCall, far2::DM_GETCHECK, kTrimSpacesBox});
         expected.push_back(
-            {testing::kSendDlgMessageCall, host::DM_GETCONSTTEXTPTR, kSeparatorsEdit});
+            {testing::kSendDlgMessageCall, far2::DM_GETCONSTTEXTPTR, kSeparatorsEdit});
     }
     if (created) {
         expected.push_back({testing::kDialogFreeCall, 0, 1});

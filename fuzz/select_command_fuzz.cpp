@@ -7,7 +7,7 @@
 
 #include "command_expectations.h"
 #include "command_scenario.h"
-#include "host/plugin.h"
+#include "host/far2/plugin.h"
 #include "platform/clipboard_memory.h"
 #include "require.h"
 
@@ -39,18 +39,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scenario.settings.store_in(registry);
     const FuzzedCollation collation(scenario.keys);
     Platform platform{clipboard, registry, collation};
-    Plugin plugin(platform);
-    const host::PluginStartupInfo info = host.startup_info(kRootKey);
+    far2::Plugin plugin(platform);
+    const far2::PluginStartupInfo info = host.startup_info(kRootKey);
     plugin.set_startup_info(&info);
 
-    require(plugin.open_plugin() == host::kInvalidHandle, "no plug-in panel is ever opened");
+    require(plugin.open_plugin() == far2::kInvalidHandle, "no plug-in panel is ever opened");
 
     require(clipboard.open_count() == 0, "the clipboard is closed");
     require(registry.open_keys() == 0, "every settings key is released");
     require(registry.has_key(kSettingsPath) == scenario.settings.key_exists,
             "the command creates no settings key");
     require(host.violations.empty(), "the host is only called as its interface allows");
-    const bool file_panel = scenario.panel_type == host::PTYPE_FILEPANEL;
+    const bool file_panel = scenario.panel_type == far2::PTYPE_FILEPANEL;
     require(clipboard.times_opened() == (file_panel && !scenario.clipboard_held ? 1 : 0),
             "the clipboard is opened once, and only for a file panel");
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "host/settings.h"
+#include "host/far2/registry_settings.h"
 
 namespace pickwell::fuzzing {
 namespace {

@@ -1,15 +1,14 @@
 // The configuration dialog: shows the three settings and stores them when closed with OK.
 #pragma once
 
-#include "host/host_context.h"
-#include "host/settings.h"
-#include "platform/registry.h"
+#include "core/dialog_runner.h"
+#include "core/messages.h"
+#include "core/settings_store.h"
 
 namespace pickwell {
 
-// TRUE when the dialog was closed with OK; FALSE for any item number but 0, a dialog the host
-// cannot create, or any other way of closing it.
-int run_config_dialog(int item_number, const HostContext& host, Registry& registry,
-                      const SettingsKeyPath& settings_path);
+// True when the dialog was closed with OK (the settings were then written, or lost when the
+// store cannot take them); false when the host could not show it or it was closed otherwise.
+bool run_config_dialog(MessageTexts& texts, SettingsStore& settings, DialogRunner& dialog);
 
 }  // namespace pickwell

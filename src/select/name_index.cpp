@@ -70,20 +70,21 @@ void for_each_slot(std::vector<PlacedName>& names, AddSlot add) {
 
 }  // namespace
 
-IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation)
-    : names_(names), rule_(rule), collation_(collation) {
+IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation,
+                               char16_t separator)
+    : names_(names), rule_(rule), collation_(collation), separator_(separator) {
     if (names.size() > std::numeric_limits<std::uint32_t>::max() / 2) {
         throw std::length_error("too many names to index");
     }
-    std::vector<bool> has_backslash(names.size());
+    std::vector<bool> has_separator(names.size());
     std::size_t whole_names = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::u16string_view name = names[i];
-        has_backslash[i] = find_unit(name.data(), name.size(), u'\\') != name.size();
-        whole_names += has_backslash[i] ? 1 : 0;
+        has_separator[i] = find_unit(name.data(), name.size(), separator) != name.size();
+        whole_names += has_separator[i] ? 1 : 0;
     }
-    fill(leaf_names_, names.size() - whole_names, [&](std::size_t i) { return !has_backslash[i]; });
-    fill(whole_names_, whole_names, [&](std::size_t i) { return bool{has_backslash[i]}; });
+    fill(leaf_names_, names.size() - whole_names, [&](std::size_t i) { return !has_separator[i]; });
+    fill(whole_names_, whole_names, [&](std::size_t i) { return bool{has_separator[i]}; });
 }
 
 template <typename Belongs>
@@ -165,7 +166,7 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
 }
 
 std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
-    const NameParts name = parts_of(item.file_name);
+    const NameParts name = parts_of(item.file_name, separator_);
     const bool has_leaf_names = !leaf_names_.empty();
     const bool has_whole_names = !whole_names_.empty();
     if (!has_leaf_names && !has_whole_names) {
@@ -183,7 +184,7 @@ std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
         matches += count_in(leaf_names_, {name.leaf, leaf_key_hash}, short_name);
     }
     if (has_whole_names) {
-        // Without a backslash, the whole name is the leaf.
+        // Without a separator, the whole name is the leaf.
         const bool whole_is_leaf = name.leaf.size() == name.whole.size() && has_leaf_names;
         matches +=
             count_in(whole_names_,

@@ -20,7 +20,8 @@ namespace pickwell {
 class IndexedMatcher final : public NameMatcher {
   public:
     // `names` must outlive the matcher.
-    IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation);
+    IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation,
+                   char16_t separator);
     std::size_t count_matches(const ItemNames& item) override;
 
   private:
@@ -77,8 +78,9 @@ class IndexedMatcher final : public NameMatcher {
     const NameList& names_;
     CaseRule rule_;
     const Collation& collation_;
-    Group leaf_names_;   // no backslash: compared with the item's leaf
-    Group whole_names_;  // with a backslash: compared with the item's whole name
+    char16_t separator_;
+    Group leaf_names_;   // no separator: compared with the item's leaf
+    Group whole_names_;  // with a separator: compared with the item's whole name
 };
 
 }  // namespace pickwell

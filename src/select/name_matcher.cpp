@@ -2,11 +2,11 @@
 
 namespace pickwell {
 
-NameParts parts_of(const char16_t* file_name) {
+NameParts parts_of(const char16_t* file_name, char16_t separator) {
     const char16_t* leaf = file_name;
     const char16_t* end = file_name;
     for (; *end != u'\0'; ++end) {
-        if (*end == u'\\') {
+        if (*end == separator) {
             leaf = end + 1;
         }
     }
@@ -14,20 +14,21 @@ NameParts parts_of(const char16_t* file_name) {
             {leaf, static_cast<std::size_t>(end - leaf)}};
 }
 
-PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation)
-    : rule_(rule), collation_(collation) {
+PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation,
+                           char16_t separator)
+    : rule_(rule), separator_(separator), collation_(collation) {
     candidates_.reserve(names.size());
     for (const std::u16string_view name : names) {
-        candidates_.push_back({name, name.find(u'\\') != std::u16string_view::npos});
+        candidates_.push_back({name, name.find(separator) != std::u16string_view::npos});
     }
 }
 
 std::size_t PlainMatcher::count_matches(const ItemNames& item) {
-    const NameParts parts = parts_of(item.file_name);
+    const NameParts parts = parts_of(item.file_name, separator_);
     const std::u16string_view short_name = item.short_name;
     std::size_t matches = 0;
     for (const Candidate& name : candidates_) {
-        const std::u16string_view target = name.has_backslash ? parts.whole : parts.leaf;
+        const std::u16string_view target = name.has_separator ? parts.whole : parts.leaf;
         if (collation_.equal(name.text, target, rule_) ||
             (rule_ == CaseRule::Insensitive && collation_.equal(name.text, short_name, rule_))) {
             ++matches;

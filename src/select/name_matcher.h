@@ -6,24 +6,19 @@
 #include <string_view>
 #include <vector>
 
+#include "core/active_panel.h"
 #include "platform/collation.h"
 #include "select/name_list.h"
 
 namespace pickwell {
 
-// An item's names as the host reports them; never null (a missing name reads as empty).
-struct ItemNames {
-    const char16_t* file_name;
-    const char16_t* short_name;
-};
-
-// An item's name, and its part after the last backslash (the whole name when it has none),
+// An item's name, and its part after the last separator (the whole name when it has none),
 // found in one pass.
 struct NameParts {
     std::u16string_view whole;
     std::u16string_view leaf;
 };
-NameParts parts_of(const char16_t* file_name);
+NameParts parts_of(const char16_t* file_name, char16_t separator);
 
 class NameMatcher {
   public:
@@ -33,20 +28,22 @@ class NameMatcher {
     virtual std::size_t count_matches(const ItemNames& item) = 0;
 };
 
-// Compares every name with the item, in list order: a name with a backslash against the item's
-// whole name, any other against its leaf; without case, the short name is a second chance.
+// Compares every name with the item, in list order: a name with a path separator against the
+// item's whole name, any other against its leaf; without case, the short name is a second chance.
 class PlainMatcher final : public NameMatcher {
   public:
-    PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation);
+    PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation,
+                 char16_t separator);
     std::size_t count_matches(const ItemNames& item) override;
 
   private:
     struct Candidate {
         std::u16string_view text;
-        bool has_backslash;
+        bool has_separator;
     };
     std::vector<Candidate> candidates_;
     CaseRule rule_;
+    char16_t separator_;
     const Collation& collation_;
 };
 

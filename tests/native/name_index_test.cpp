@@ -100,7 +100,7 @@ TEST(IndexedMatcher, CountsEachMatchingNameOnce) {
     };
     for (const Case& c : cases) {
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
-            IndexedMatcher matcher(c.names, rule, collation);
+            IndexedMatcher matcher(c.names, rule, collation, u'\\');
             EXPECT_EQ(counts(matcher, {c.item}).front(),
                       rule == CaseRule::Insensitive ? c.insensitive : c.sensitive)
                 << c.what << (rule == CaseRule::Insensitive ? " (without case)" : " (with case)");
@@ -124,13 +124,13 @@ TEST(IndexedMatcher, CountsAsThePlainRuleOnRandomPanels) {
             names.push_back(name);
         }
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
-            PlainMatcher plain(names, rule, exact);
+            PlainMatcher plain(names, rule, exact, u'\\');
             const std::vector<std::size_t> expected = counts(plain, panel.items);
             for (std::size_t n : expected) {
                 matches += n;
             }
             for (const auto& [what, collation] : collations) {
-                IndexedMatcher indexed(names, rule, *collation);
+                IndexedMatcher indexed(names, rule, *collation, u'\\');
                 const std::vector<std::size_t> found = counts(indexed, panel.items);
                 for (std::size_t i = 0; i < expected.size(); ++i) {
                     ASSERT_EQ(found[i], expected[i])

@@ -11,7 +11,7 @@ class PluginInfoTest : public PluginTest {};
 
 TEST_F(PluginInfoTest, PublishesOneEntryInBothMenus) {
     start();
-    host::PluginInfo info{};
+    far2::PluginInfo info{};
     info.Flags = 0xABCD;
     info.CommandPrefix = u"untouched";
     plugin.get_plugin_info(&info);
@@ -27,19 +27,19 @@ TEST_F(PluginInfoTest, PublishesOneEntryInBothMenus) {
     EXPECT_EQ(host.calls, (std::vector<HostCall>{{kGetMsgCall, 4, 0x5A}}));
 
     // A second call fetches the text again into the same slot.
-    host::PluginInfo again{};
+    far2::PluginInfo again{};
     plugin.get_plugin_info(&again);
     EXPECT_EQ(again.PluginMenuStrings, info.PluginMenuStrings);
     EXPECT_EQ(host.calls.size(), 2u);
 }
 
 TEST_F(PluginInfoTest, KeepsItsOwnCopyOfTheStartupRecord) {
-    host::PluginStartupInfo info = host.startup_info(kRootKey);
+    far2::PluginStartupInfo info = host.startup_info(kRootKey);
     plugin.set_startup_info(&info);
     std::memset(&info, 0, sizeof info);  // the host may reuse its record
     clipboard.put_text(u"x");
-    EXPECT_EQ(plugin.open_plugin(), host::kInvalidHandle);
-    EXPECT_EQ(host.control_commands().back(), host::FCTL_REDRAWPANEL);
+    EXPECT_EQ(plugin.open_plugin(), far2::kInvalidHandle);
+    EXPECT_EQ(host.control_commands().back(), far2::FCTL_REDRAWPANEL);
     EXPECT_EQ(std::u16string(plugin.settings_path().get()), kSettingsPath);
 }
 

@@ -5,12 +5,12 @@
 namespace pickwell::testing {
 namespace {
 
-using host::FCTL_BEGINSELECTION;
-using host::FCTL_ENDSELECTION;
-using host::FCTL_GETPANELINFO;
-using host::FCTL_GETPANELITEM;
-using host::FCTL_REDRAWPANEL;
-using host::FCTL_SETSELECTION;
+using far2::FCTL_BEGINSELECTION;
+using far2::FCTL_ENDSELECTION;
+using far2::FCTL_GETPANELINFO;
+using far2::FCTL_GETPANELITEM;
+using far2::FCTL_REDRAWPANEL;
+using far2::FCTL_SETSELECTION;
 
 class SelectCommand : public PluginTest {
   protected:
@@ -23,7 +23,7 @@ class SelectCommand : public PluginTest {
     }
     std::vector<int> select_with_text(std::u16string_view text) {
         clipboard.put_text(text);
-        EXPECT_EQ(run_command(), host::kInvalidHandle);
+        EXPECT_EQ(run_command(), far2::kInvalidHandle);
         return host.selected_indices();
     }
 };
@@ -31,7 +31,7 @@ class SelectCommand : public PluginTest {
 TEST_F(SelectCommand, CallsTheHostInItsOrder) {
     panel({u"a.txt", u"b.txt", u"c.txt"});
     clipboard.put_text(u"a.txt\r\nc.txt\r\nA.TXT");
-    EXPECT_EQ(run_command(), host::kInvalidHandle);
+    EXPECT_EQ(run_command(), far2::kInvalidHandle);
 
     const std::vector<HostCall> expected = {
         {FCTL_GETPANELINFO, 0, host.calls[0].param2},
@@ -72,9 +72,9 @@ TEST_F(SelectCommand, StopsAtOnceOffAFilePanelOrWithTheClipboardHeld) {
     EXPECT_EQ(clipboard.times_opened(), 0);
 
     host.calls.clear();
-    host.panel_type = host::PTYPE_FILEPANEL;
+    host.panel_type = far2::PTYPE_FILEPANEL;
     clipboard.hold_elsewhere(true);
-    EXPECT_EQ(run_command(), host::kInvalidHandle);
+    EXPECT_EQ(run_command(), far2::kInvalidHandle);
     EXPECT_EQ(host.control_commands(), std::vector{FCTL_GETPANELINFO});
     EXPECT_TRUE(registry.queries().empty());
 }
@@ -187,8 +187,8 @@ TEST_F(SelectCommand, SettingsUnderAnOverlongRootReadAsDefaults) {
 TEST_F(SelectCommand, DoesNothingBeforeTheHostStartsIt) {
     MemoryClipboard other_clipboard;
     Platform other{other_clipboard, registry, collation};
-    Plugin fresh(other);
-    EXPECT_EQ(fresh.open_plugin(), host::kInvalidHandle);
+    far2::Plugin fresh(other);
+    EXPECT_EQ(fresh.open_plugin(), far2::kInvalidHandle);
     EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(other_clipboard.times_opened(), 0);
 }

@@ -1,4 +1,4 @@
-#include "host/settings.h"
+#include "host/far2/registry_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,9 @@
 
 namespace pickwell::testing {
 namespace {
+
+using far2::SettingsKey;
+using far2::SettingsKeyPath;
 
 std::vector<std::byte> raw(std::initializer_list<int> bytes) {
     std::vector<std::byte> out;

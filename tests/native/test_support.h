@@ -9,7 +9,8 @@
 
 #include "block_builders.h"
 #include "fake_host.h"
-#include "host/plugin.h"
+#include "host/far2/plugin.h"
+#include "host/far2/registry_settings.h"
 #include "platform/clipboard_memory.h"
 #include "platform/collation_memory.h"
 #include "platform/registry_memory.h"
@@ -27,13 +28,13 @@ class PluginTest : public ::testing::Test {
     PluginTest() : plugin(platform) {}
 
     void start(const char16_t* root_key = kRootKey) {
-        const host::PluginStartupInfo info = host.startup_info(root_key);
+        const far2::PluginStartupInfo info = host.startup_info(root_key);
         plugin.set_startup_info(&info);
     }
 
     // The command, with resources checked to be released however it ended.
-    host::Handle run_command() {
-        const host::Handle result = plugin.open_plugin();
+    far2::Handle run_command() {
+        const far2::Handle result = plugin.open_plugin();
         EXPECT_EQ(clipboard.open_count(), 0);
         EXPECT_EQ(registry.open_keys(), 0);
         EXPECT_EQ(host.violations, std::vector<std::string>{});
@@ -52,7 +53,7 @@ class PluginTest : public ::testing::Test {
     MemoryRegistry registry;
     MemoryCollation collation;
     Platform platform{clipboard, registry, collation};
-    Plugin plugin;
+    far2::Plugin plugin;
 };
 
 }  // namespace pickwell::testing

@@ -7,8 +7,8 @@ namespace pickwell::testing {
 namespace {
 
 FakeHost* current = nullptr;
-constexpr host::IntPtr kModuleNumber = 0x5A;
-host::Handle const kDialog = reinterpret_cast<host::Handle>(0xD1A106);
+constexpr far2::IntPtr kModuleNumber = 0x5A;
+far2::Handle const kDialog = reinterpret_cast<far2::Handle>(0xD1A106);
 
 std::size_t text_bytes(const std::optional<std::u16string>& text) {
     return text ? (text->size() + 1) * sizeof(char16_t) : 0;
@@ -25,8 +25,8 @@ FakeHost::~FakeHost() {
     current = nullptr;
 }
 
-host::PluginStartupInfo FakeHost::startup_info(const char16_t* root_key) {
-    host::PluginStartupInfo info{};
+far2::PluginStartupInfo FakeHost::startup_info(const char16_t* root_key) {
+    far2::PluginStartupInfo info{};
     info.StructSize = sizeof info;
     info.ModuleName = u"C:\\Far\\Plugins\\Pickwell\\Pickwell.dll";
     info.ModuleNumber = kModuleNumber;
@@ -49,7 +49,7 @@ const char16_t* FakeHost::message_text(int id) {
 std::vector<int> FakeHost::selections() const {
     std::vector<int> counts(items.size());
     for (const HostCall& call : calls) {
-        if (call.command == host::FCTL_SETSELECTION && call.param1 >= 0 &&
+        if (call.command == far2::FCTL_SETSELECTION && call.param1 >= 0 &&
             static_cast<std::size_t>(call.param1) < counts.size()) {
             ++counts[static_cast<std::size_t>(call.param1)];
         }
@@ -85,7 +85,7 @@ const char16_t* FakeHost::text_of(int id) const {
     return message_text(id);
 }
 
-const host::WChar* FakeHost::get_msg(host::IntPtr plugin_number, int id) {
+const far2::WChar* FakeHost::get_msg(far2::IntPtr plugin_number, int id) {
     current->calls.push_back({kGetMsgCall, id, plugin_number});
     if (plugin_number != kModuleNumber) {
         current->violations.push_back("GetMsg with another module number");
@@ -93,8 +93,8 @@ const host::WChar* FakeHost::get_msg(host::IntPtr plugin_number, int id) {
     return current->text_of(id);
 }
 
-int FakeHost::control(host::Handle panel, int command, int param1, host::IntPtr param2) {
-    if (panel != host::kActivePanel) {
+int FakeHost::control(far2::Handle panel, int command, int param1, far2::IntPtr param2) {
+    if (panel != far2::kActivePanel) {
         current->violations.push_back("Control on a panel other than the active one");
         return 0;
     }
@@ -105,7 +105,7 @@ int FakeHost::item_size(const FakeItem& item) const {
     if (item.reported_size) {
         return *item.reported_size;
     }
-    return static_cast<int>(sizeof(host::PluginPanelItem) + text_bytes(item.name) +
+    return static_cast<int>(sizeof(far2::PluginPanelItem) + text_bytes(item.name) +
                             text_bytes(item.short_name));
 }
 
@@ -113,9 +113,9 @@ int FakeHost::item_size(const FakeItem& item) const {
 // never more bytes than it reported.
 void FakeHost::fill_item(const FakeItem& item, std::byte* buffer) const {
     const auto size = static_cast<std::size_t>(item_size(item));
-    std::vector<std::byte> full(sizeof(host::PluginPanelItem) + text_bytes(item.name) +
+    std::vector<std::byte> full(sizeof(far2::PluginPanelItem) + text_bytes(item.name) +
                                 text_bytes(item.short_name));
-    host::PluginPanelItem record{};
+    far2::PluginPanelItem record{};
     std::byte* strings = full.data() + sizeof record;
     const auto place = [&](const std::optional<std::u16string>& text) -> const char16_t* {
         if (!text) {
@@ -136,25 +136,25 @@ void FakeHost::fill_item(const FakeItem& item, std::byte* buffer) const {
                 buffer + (reinterpret_cast<const std::byte*>(text) - full.data()));
         }
     };
-    host::PluginPanelItem moved = record;
+    far2::PluginPanelItem moved = record;
     rebase(moved.FindData.lpwszFileName);
     rebase(moved.FindData.lpwszAlternateFileName);
     std::memcpy(full.data(), &moved, sizeof moved);
     std::memcpy(buffer, full.data(), std::min(size, full.size()));
 }
 
-int FakeHost::control_call(int command, int param1, host::IntPtr param2) {
+int FakeHost::control_call(int command, int param1, far2::IntPtr param2) {
     calls.push_back({command, param1, param2});
     switch (command) {
-        case host::FCTL_GETPANELINFO: {
-            host::PanelInfo info{};
+        case far2::FCTL_GETPANELINFO: {
+            far2::PanelInfo info{};
             info.PanelType = panel_type;
             info.Plugin = plugin_panel;
             info.ItemsNumber = items_number.value_or(static_cast<int>(items.size()));
             std::memcpy(reinterpret_cast<void*>(param2), &info, sizeof info);
             return 1;
         }
-        case host::FCTL_GETPANELITEM: {
+        case far2::FCTL_GETPANELITEM: {
             calls.back().param2 = param2 == 0 ? 0 : 1;  // buffers differ run to run
             if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size()) {
                 violations.push_back("FCTL_GETPANELITEM outside the panel");
@@ -170,7 +170,7 @@ int FakeHost::control_call(int command, int param1, host::IntPtr param2) {
             fill_item(item, reinterpret_cast<std::byte*>(param2));
             return 1;
         }
-        case host::FCTL_SETSELECTION:
+        case far2::FCTL_SETSELECTION:
             if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size() || param2 != 1) {
                 violations.push_back("FCTL_SETSELECTION outside the panel or not selecting");
                 return 0;
@@ -181,10 +181,10 @@ int FakeHost::control_call(int command, int param1, host::IntPtr param2) {
     }
 }
 
-host::Handle FakeHost::dialog_init(host::IntPtr plugin_number, int x1, int y1, int x2, int y2,
-                                   const host::WChar* help, host::FarDialogItem* items,
-                                   unsigned int count, host::Dword reserved, host::Dword flags,
-                                   host::DlgProcFn proc, host::IntPtr param) {
+far2::Handle FakeHost::dialog_init(far2::IntPtr plugin_number, int x1, int y1, int x2, int y2,
+                                   const far2::WChar* help, far2::FarDialogItem* items,
+                                   unsigned int count, far2::Dword reserved, far2::Dword flags,
+                                   far2::DlgProcFn proc, far2::IntPtr param) {
     FakeHost& self = *current;
     self.calls.push_back({kDialogInitCall, static_cast<int>(count), plugin_number});
     self.dialog_items.assign(items, items + count);
@@ -198,24 +198,24 @@ host::Handle FakeHost::dialog_init(host::IntPtr plugin_number, int x1, int y1, i
                              static_cast<int>(flags)};
     self.dialog_init_had_extras = help != nullptr || proc != nullptr || param != 0;
     if (self.dialog.create_fails) {
-        return host::kInvalidHandle;
+        return far2::kInvalidHandle;
     }
     ++self.open_dialogs;
     return kDialog;
 }
 
-int FakeHost::dialog_run(host::Handle dialog) {
+int FakeHost::dialog_run(far2::Handle dialog) {
     current->calls.push_back({kDialogRunCall, 0, dialog == kDialog});
     return current->dialog.closed_by;
 }
 
-void FakeHost::dialog_free(host::Handle dialog) {
+void FakeHost::dialog_free(far2::Handle dialog) {
     current->calls.push_back({kDialogFreeCall, 0, dialog == kDialog});
     --current->open_dialogs;
 }
 
-host::IntPtr FakeHost::send_dlg_message(host::Handle dialog, int msg, int param1,
-                                        host::IntPtr param2) {
+far2::IntPtr FakeHost::send_dlg_message(far2::Handle dialog, int msg, int param1,
+                                        far2::IntPtr param2) {
     FakeHost& self = *current;
     self.calls.push_back({kSendDlgMessageCall, msg, param1});
     if (dialog != kDialog || param2 != 0 || param1 < 0 ||
@@ -224,15 +224,15 @@ host::IntPtr FakeHost::send_dlg_message(host::Handle dialog, int msg, int param1
         return 0;
     }
     const auto item = static_cast<std::size_t>(param1);
-    if (msg == host::DM_GETCHECK) {
+    if (msg == far2::DM_GETCHECK) {
         const auto& scripted = self.dialog.checks[item];
         return scripted ? *scripted : static_cast<std::int32_t>(self.dialog_items[item].Selected);
     }
-    if (msg == host::DM_GETCONSTTEXTPTR) {
+    if (msg == far2::DM_GETCONSTTEXTPTR) {
         if (!self.dialog.edit_text) {
             self.dialog.edit_text = self.edit_text_at_init;
         }
-        return reinterpret_cast<host::IntPtr>(self.dialog.edit_text->c_str());
+        return reinterpret_cast<far2::IntPtr>(self.dialog.edit_text->c_str());
     }
     return 0;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "host/plugin_api.h"
+#include "host/far2/plugin_api.h"
 
 namespace pickwell::testing {
 
@@ -22,7 +22,7 @@ struct FakeItem {
 struct HostCall {
     int command;  // a Control command, or one of the dialog pseudo-commands below
     int param1;
-    host::IntPtr param2;
+    far2::IntPtr param2;
     bool operator==(const HostCall&) const = default;
 };
 inline constexpr int kGetMsgCall = 1000;
@@ -46,10 +46,10 @@ class FakeHost {
     FakeHost& operator=(const FakeHost&) = delete;
 
     // The record a host hands to SetStartupInfoW.
-    host::PluginStartupInfo startup_info(const char16_t* root_key = u"Software\\Host\\Plugins");
+    far2::PluginStartupInfo startup_info(const char16_t* root_key = u"Software\\Host\\Plugins");
 
     // The active panel.
-    int panel_type = host::PTYPE_FILEPANEL;
+    int panel_type = far2::PTYPE_FILEPANEL;
     int plugin_panel = 0;
     std::optional<int> items_number;  // default: the number of items
     std::vector<FakeItem> items;
@@ -69,7 +69,7 @@ class FakeHost {
     std::vector<int> control_commands() const;
 
     // What the module passed to DialogInit.
-    std::vector<host::FarDialogItem> dialog_items;
+    std::vector<far2::FarDialogItem> dialog_items;
     std::u16string edit_text_at_init;
     std::vector<int> dialog_init_args;    // x1, y1, x2, y2, count, reserved, flags
     bool dialog_init_had_extras = false;  // a help topic, dialog procedure or parameter
@@ -79,19 +79,19 @@ class FakeHost {
     const char16_t* text_of(int id) const;
 
     // Service table entries.
-    static const host::WChar* get_msg(host::IntPtr plugin_number, int id);
-    static int control(host::Handle panel, int command, int param1, host::IntPtr param2);
-    static host::Handle dialog_init(host::IntPtr plugin_number, int x1, int y1, int x2, int y2,
-                                    const host::WChar* help, host::FarDialogItem* items,
-                                    unsigned int count, host::Dword reserved, host::Dword flags,
-                                    host::DlgProcFn proc, host::IntPtr param);
-    static int dialog_run(host::Handle dialog);
-    static void dialog_free(host::Handle dialog);
-    static host::IntPtr send_dlg_message(host::Handle dialog, int msg, int param1,
-                                         host::IntPtr param2);
+    static const far2::WChar* get_msg(far2::IntPtr plugin_number, int id);
+    static int control(far2::Handle panel, int command, int param1, far2::IntPtr param2);
+    static far2::Handle dialog_init(far2::IntPtr plugin_number, int x1, int y1, int x2, int y2,
+                                    const far2::WChar* help, far2::FarDialogItem* items,
+                                    unsigned int count, far2::Dword reserved, far2::Dword flags,
+                                    far2::DlgProcFn proc, far2::IntPtr param);
+    static int dialog_run(far2::Handle dialog);
+    static void dialog_free(far2::Handle dialog);
+    static far2::IntPtr send_dlg_message(far2::Handle dialog, int msg, int param1,
+                                         far2::IntPtr param2);
 
   private:
-    int control_call(int command, int param1, host::IntPtr param2);
+    int control_call(int command, int param1, far2::IntPtr param2);
     int item_size(const FakeItem& item) const;
     void fill_item(const FakeItem& item, std::byte* buffer) const;
 };

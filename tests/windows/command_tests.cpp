@@ -17,10 +17,10 @@ WINE_TEST(command_selects_names_from_text_in_host_order) {
 
     std::vector<int> commands = session.host.control_commands();
     CHECK_EQ(commands,
-             (V{host::FCTL_GETPANELINFO, host::FCTL_BEGINSELECTION, host::FCTL_GETPANELITEM,
-                host::FCTL_GETPANELITEM, host::FCTL_SETSELECTION, host::FCTL_GETPANELITEM,
-                host::FCTL_GETPANELITEM, host::FCTL_GETPANELITEM, host::FCTL_GETPANELITEM,
-                host::FCTL_SETSELECTION, host::FCTL_ENDSELECTION, host::FCTL_REDRAWPANEL}));
+             (V{far2::FCTL_GETPANELINFO, far2::FCTL_BEGINSELECTION, far2::FCTL_GETPANELITEM,
+                far2::FCTL_GETPANELITEM, far2::FCTL_SETSELECTION, far2::FCTL_GETPANELITEM,
+                far2::FCTL_GETPANELITEM, far2::FCTL_GETPANELITEM, far2::FCTL_GETPANELITEM,
+                far2::FCTL_SETSELECTION, far2::FCTL_ENDSELECTION, far2::FCTL_REDRAWPANEL}));
 }
 
 WINE_TEST(command_compares_as_the_system_does) {
@@ -76,14 +76,14 @@ WINE_TEST(command_stops_when_it_cannot_work) {
 
     session.host.panel_type = 1;  // a tree panel
     CHECK_EQ(session.run_command(), (V{0}));
-    CHECK_EQ(session.host.control_commands(), (V{host::FCTL_GETPANELINFO}));
+    CHECK_EQ(session.host.control_commands(), (V{far2::FCTL_GETPANELINFO}));
 
-    session.host.panel_type = host::PTYPE_FILEPANEL;
+    session.host.panel_type = far2::PTYPE_FILEPANEL;
     {
         const ClipboardHolder other_program;
         CHECK(other_program.holding());
         CHECK_EQ(session.run_command(), (V{0}));
-        CHECK_EQ(session.host.control_commands(), (V{host::FCTL_GETPANELINFO}));
+        CHECK_EQ(session.host.control_commands(), (V{far2::FCTL_GETPANELINFO}));
     }
     // The module closed the clipboard it opened: the next run can open it again.
     CHECK_EQ(session.run_command(), (V{1}));

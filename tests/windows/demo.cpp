@@ -83,9 +83,9 @@ int run_demo(const std::wstring& folder, const std::wstring& clipboard_file) {
     const std::u16string text = from_utf8(read_file(windows_path(clipboard_file)));
     put_on_clipboard({text_block(text)});
 
-    const host::PluginStartupInfo info = host.startup_info(u"Software\\PickwellDemo");
+    const far2::PluginStartupInfo info = host.startup_info(u"Software\\PickwellDemo");
     plugin().SetStartupInfoW(&info);
-    host::PluginInfo menus{};
+    far2::PluginInfo menus{};
     plugin().GetPluginInfoW(&menus);
     std::printf("Menu entry: %s\n", utf8(menus.PluginMenuStrings[0]).c_str());
     std::printf("Clipboard:\n");

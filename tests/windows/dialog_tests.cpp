@@ -42,8 +42,8 @@ WINE_TEST(dialog_ok_with_no_key_stores_the_defaults) {
     CHECK_EQ(session.host.dialog_init_args, (std::vector{-1, -1, 44, 11, 9, 0, 0}));
     CHECK_EQ(session.host.dialog_items.size(), std::size_t{9});
     CHECK_EQ(session.host.dialog_items[kEdit].MaxLen, std::size_t{256});
-    CHECK_EQ(session.host.dialog_items[kCaseBox].Selected, host::IntPtr{0});
-    CHECK_EQ(session.host.dialog_items[kTrimBox].Selected, host::IntPtr{1});
+    CHECK_EQ(session.host.dialog_items[kCaseBox].Selected, far2::IntPtr{0});
+    CHECK_EQ(session.host.dialog_items[kTrimBox].Selected, far2::IntPtr{1});
 
     using Value = TestRootKey::Value;
     CHECK(session.settings.value(u"CaseSensitive") == (Value{REG_DWORD, dword_bytes(0)}));
@@ -60,7 +60,7 @@ WINE_TEST(dialog_shows_stored_values_and_cancel_writes_nothing) {
     session.host.dialog.edit_text = u"changed";
     CHECK_EQ(configure(session), FALSE);
 
-    CHECK_EQ(session.host.dialog_items[kCaseBox].Selected, host::IntPtr{2});
+    CHECK_EQ(session.host.dialog_items[kCaseBox].Selected, far2::IntPtr{2});
     CHECK_EQ(session.host.edit_text_at_init, std::u16string(u";,"));
     CHECK(session.settings.value(u"CaseSensitive") ==
           (TestRootKey::Value{REG_DWORD, dword_bytes(2)}));

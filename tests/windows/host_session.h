@@ -19,7 +19,7 @@ class HostSession {
 
     // SetStartupInfoW with this session's table; `root_key` overrides the settings root.
     void start(const char16_t* root_key = nullptr) {
-        const host::PluginStartupInfo info =
+        const far2::PluginStartupInfo info =
             host.startup_info(root_key != nullptr ? root_key : settings.root());
         plugin().SetStartupInfoW(&info);
     }
@@ -33,7 +33,7 @@ class HostSession {
     // OpenPluginW; the number of FCTL_SETSELECTION calls per item.
     std::vector<int> run_command() {
         host.calls.clear();
-        CHECK(plugin().OpenPluginW(0, 0) == host::kInvalidHandle);
+        CHECK(plugin().OpenPluginW(0, 0) == far2::kInvalidHandle);
         CHECK_EQ(host.violations, std::vector<std::string>{});
         return host.selections();
     }

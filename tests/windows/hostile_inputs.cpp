@@ -44,7 +44,7 @@ std::vector<int> run_to_the_end(HostSession& session) {
     CHECK(count_open_handles());
     const std::vector<int> selections = session.run_command();
     const auto commands = session.host.control_commands();
-    CHECK(!commands.empty() && commands.back() == host::FCTL_REDRAWPANEL);
+    CHECK(!commands.empty() && commands.back() == far2::FCTL_REDRAWPANEL);
     CHECK_EQ(open_handles().clipboard, 0);
     CHECK_EQ(open_handles().keys, 0);
     return selections;
@@ -70,7 +70,7 @@ const pickwell::testing::FakeHost& show_dialog(HostSession& session) {
     session.host.calls.clear();
     session.host.dialog.closed_by = kCancelButton;
     CHECK(count_open_handles());
-    CHECK_EQ(plugin().ConfigureW(0), host::kFalse);
+    CHECK_EQ(plugin().ConfigureW(0), far2::kFalse);
     CHECK_EQ(open_handles().keys, 0);
     CHECK_EQ(session.host.open_dialogs, 0);
     return session.host;
@@ -136,7 +136,7 @@ WINE_TEST(hostile_panel_of_a_million_items_is_walked_once_and_marked_where_named
     CHECK_EQ(session.host.selected_indices(), (V{0, 500000, 999999}));
     int fetches = 0;
     for (const auto& call : session.host.calls) {
-        fetches += call.command == host::FCTL_GETPANELITEM ? 1 : 0;
+        fetches += call.command == far2::FCTL_GETPANELITEM ? 1 : 0;
     }
     CHECK_EQ(fetches, 2 * kItems);
 }

@@ -8,7 +8,7 @@ namespace {
 
 WINE_TEST(module_publishes_one_entry_in_both_menus) {
     HostSession session("menus");
-    host::PluginInfo info{};
+    far2::PluginInfo info{};
     plugin().GetPluginInfoW(&info);
     CHECK_EQ(info.StructSize, 80);
     CHECK_EQ(info.PluginMenuStringsNumber, 1);
@@ -16,7 +16,7 @@ WINE_TEST(module_publishes_one_entry_in_both_menus) {
     CHECK(info.PluginMenuStrings == info.PluginConfigStrings);
     CHECK(info.PluginMenuStrings != nullptr &&
           std::u16string_view(info.PluginMenuStrings[0]) == u"m4");
-    CHECK_EQ(info.Flags, host::Dword{0});
+    CHECK_EQ(info.Flags, far2::Dword{0});
     CHECK(info.CommandPrefix == nullptr && info.DiskMenuStringsNumber == 0);
 }
 

@@ -3,14 +3,16 @@
 
 #include <string>
 
-#include "host/plugin_api.h"
+#include "host/far2/plugin_api.h"
 
 namespace wine_test {
 
+namespace far2 = pickwell::far2;
+
 struct PluginExports {
-    void (*SetStartupInfoW)(const host::PluginStartupInfo*);
-    void (*GetPluginInfoW)(host::PluginInfo*);
-    host::Handle (*OpenPluginW)(int, host::IntPtr);
+    void (*SetStartupInfoW)(const far2::PluginStartupInfo*);
+    void (*GetPluginInfoW)(far2::PluginInfo*);
+    far2::Handle (*OpenPluginW)(int, far2::IntPtr);
     int (*ConfigureW)(int);
 };
 

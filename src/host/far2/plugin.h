@@ -1,19 +1,20 @@
-// The module as the host sees it: its long-lived state and the work behind each entry point.
+// The Far 2 module as the host sees it: its long-lived state and the work behind each entry
+// point.
 #pragma once
 
-#include "host/host_context.h"
-#include "host/settings.h"
+#include "host/far2/host_context.h"
+#include "host/far2/registry_settings.h"
 #include "platform/platform.h"
 
-namespace pickwell {
+namespace pickwell::far2 {
 
 class Plugin {
   public:
     explicit Plugin(Platform& platform) : platform_(platform) {}
 
-    void set_startup_info(const host::PluginStartupInfo* info);
-    void get_plugin_info(host::PluginInfo* info);
-    host::Handle open_plugin();
+    void set_startup_info(const PluginStartupInfo* info);
+    void get_plugin_info(PluginInfo* info);
+    Handle open_plugin();
     int configure(int item_number);
 
     const SettingsKeyPath& settings_path() const { return settings_path_; }
@@ -23,7 +24,7 @@ class Plugin {
     HostContext host_;
     SettingsKeyPath settings_path_;
     // The menu text handed to the host, as a one-element array for both of its menus.
-    const host::WChar* menu_slot_ = nullptr;
+    const WChar* menu_slot_ = nullptr;
 };
 
-}  // namespace pickwell
+}  // namespace pickwell::far2

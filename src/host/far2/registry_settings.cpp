@@ -1,11 +1,11 @@
-#include "host/settings.h"
+#include "host/far2/registry_settings.h"
 
 #include <algorithm>
 #include <cstring>
 #include <utility>
 #include <vector>
 
-namespace pickwell {
+namespace pickwell::far2 {
 
 void SettingsKeyPath::compose(const char16_t* root_key) {
     text_.fill(u'\0');
@@ -43,34 +43,34 @@ SettingsKey::~SettingsKey() {
     }
 }
 
-int SettingsKey::read_flag(const char16_t* name, int fallback) const {
+std::optional<int> SettingsKey::try_read_flag(const char16_t* name) const {
     if (key_ == nullptr) {
-        return fallback;
+        return std::nullopt;
     }
     std::byte data[8] = {};
     std::uint32_t size = sizeof data;
     if (!registry_->query_value(key_, name, data, size)) {
-        return fallback;
+        return std::nullopt;
     }
     std::int32_t value;
     std::memcpy(&value, data, sizeof value);
     return value;
 }
 
-std::u16string SettingsKey::read_string(const char16_t* name, std::u16string_view fallback) const {
+std::optional<std::u16string> SettingsKey::try_read_string(const char16_t* name) const {
     if (key_ == nullptr) {
-        return std::u16string(fallback);
+        return std::nullopt;
     }
     std::uint32_t size = 0;
     if (!registry_->query_value(key_, name, nullptr, size)) {
-        return std::u16string(fallback);
+        return std::nullopt;
     }
     // The room declared to the second query is exactly the buffer's: an odd byte count or a
     // value that grew in between makes the query fail instead of writing past the buffer.
     std::vector<char16_t> text(size / sizeof(char16_t));
     std::uint32_t room = static_cast<std::uint32_t>(text.size() * sizeof(char16_t));
     if (!registry_->query_value(key_, name, reinterpret_cast<std::byte*>(text.data()), room)) {
-        return std::u16string(fallback);
+        return std::nullopt;
     }
     // `room` now holds the bytes the value has; the stored terminator is dropped.
     const std::size_t length = room == 0 ? 0 : (room - 1) / sizeof(char16_t);
@@ -110,4 +110,57 @@ bool SettingsKey::write_string(const char16_t* name, std::u16string_view text) c
         std::as_bytes(std::span(terminated.c_str(), terminated.size() + 1)));
 }
 
-}  // namespace pickwell
+namespace {
+
+class RegistryReading final : public SettingsReading {
+  public:
+    explicit RegistryReading(SettingsKey key) : key_(std::move(key)) {}
+
+    std::optional<std::int64_t> number(const char16_t* name) override {
+        return key_.try_read_flag(name);
+    }
+    std::optional<std::u16string> text(const char16_t* name) override {
+        return key_.try_read_string(name);
+    }
+    // One query into a zeroed buffer of `capacity` units: a value that does not fit reads as
+    // missing, one that fills it without a terminator loses its last unit.
+    std::optional<std::u16string> text_for_field(const char16_t* name,
+                                                 std::size_t capacity) override {
+        std::vector<char16_t> buffer(capacity);
+        if (!key_.read_string_into(name, buffer)) {
+            return std::nullopt;
+        }
+        return std::u16string(buffer.data());
+    }
+
+  private:
+    SettingsKey key_;
+};
+
+class RegistryWriting final : public SettingsWriting {
+  public:
+    explicit RegistryWriting(SettingsKey key) : key_(std::move(key)) {}
+
+    // A write that fails is lost, as every write is when there is no key.
+    void number(const char16_t* name, std::int64_t value) override {
+        (void)key_.write_flag(name, value != 0);
+    }
+    void text(const char16_t* name, std::u16string_view value) override {
+        (void)key_.write_string(name, value);
+    }
+
+  private:
+    SettingsKey key_;
+};
+
+}  // namespace
+
+std::unique_ptr<SettingsReading> RegistrySettingsStore::open_for_reading() {
+    return std::make_unique<RegistryReading>(SettingsKey::open_for_reading(registry_, path_));
+}
+
+std::unique_ptr<SettingsWriting> RegistrySettingsStore::open_for_writing() {
+    return std::make_unique<RegistryWriting>(SettingsKey::create_for_writing(registry_, path_));
+}
+
+}  // namespace pickwell::far2

@@ -1,4 +1,4 @@
-#include "select/clipboard_blocks.h"
+#include "platform/clipboard_blocks.h"
 
 #include <algorithm>
 #include <cstdint>

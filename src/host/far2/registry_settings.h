@@ -1,23 +1,19 @@
-// Where the three settings live, and their reads and writes. Nothing here reports a failure: a
-// key that cannot be opened reads as the defaults and loses its writes.
+// Where Far 2 keeps the three settings: values of a registry key below the host's root. Nothing
+// here reports a failure: a key that cannot be opened reads as the defaults and loses its writes.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "core/settings.h"
+#include "core/settings_store.h"
 #include "platform/registry.h"
 
-namespace pickwell {
-
-inline constexpr const char16_t* kAddSeparators = u"AddSeparators";
-inline constexpr const char16_t* kCaseSensitive = u"CaseSensitive";
-inline constexpr const char16_t* kTrimSpaces = u"TrimSpaces";
-
-inline constexpr int kCaseSensitiveDefault = 0;
-inline constexpr int kTrimSpacesDefault = 1;
+namespace pickwell::far2 {
 
 // The host's root key, a backslash and our own subpath, in a buffer of 260 characters. A root
 // so long that the path would not fit leaves no usable path: the settings then read as the
@@ -50,10 +46,16 @@ class SettingsKey {
 
     bool is_open() const { return key_ != nullptr; }
 
-    // The first four bytes of a value of at most eight, as a signed number; else `fallback`.
-    int read_flag(const char16_t* name, int fallback) const;
-    // The whole text of a value of any length, without its stored terminator; else `fallback`.
-    std::u16string read_string(const char16_t* name, std::u16string_view fallback) const;
+    // The first four bytes of a value of at most eight, as a signed number.
+    std::optional<int> try_read_flag(const char16_t* name) const;
+    int read_flag(const char16_t* name, int fallback) const {
+        return try_read_flag(name).value_or(fallback);
+    }
+    // The whole text of a value of any length, without its stored terminator.
+    std::optional<std::u16string> try_read_string(const char16_t* name) const;
+    std::u16string read_string(const char16_t* name, std::u16string_view fallback) const {
+        return try_read_string(name).value_or(std::u16string(fallback));
+    }
     // One query into `buffer`, which the caller has zeroed; false (and an empty buffer) when the
     // value is missing or does not fit. The text always ends inside the buffer.
     bool read_string_into(const char16_t* name, std::span<char16_t> buffer) const;
@@ -68,4 +70,18 @@ class SettingsKey {
     RegistryKey key_;
 };
 
-}  // namespace pickwell
+// The settings store of the Far 2 module: a key opened for each reading and each writing.
+class RegistrySettingsStore final : public SettingsStore {
+  public:
+    RegistrySettingsStore(Registry& registry, const SettingsKeyPath& path)
+        : registry_(registry), path_(path) {}
+
+    std::unique_ptr<SettingsReading> open_for_reading() override;
+    std::unique_ptr<SettingsWriting> open_for_writing() override;
+
+  private:
+    Registry& registry_;
+    const SettingsKeyPath& path_;
+};
+
+}  // namespace pickwell::far2

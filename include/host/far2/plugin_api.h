@@ -1,13 +1,13 @@
-// The file manager's Unicode plug-in interface, as far as this module uses it, for 64-bit
-// Windows. Every record matches the host byte for byte; fields the module never touches are
-// kept as opaque padding of the right size. The asserts below make a wrong layout a build error
-// rather than a crash inside the host.
+// Far Manager 2's Unicode plug-in interface, as far as this module uses it, for 64-bit Windows.
+// Every record matches the host byte for byte; fields the module never touches are kept as opaque
+// padding of the right size. The asserts below make a wrong layout a build error rather than a
+// crash inside the host.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
-namespace host {
+namespace pickwell::far2 {
 
 static_assert(sizeof(void*) == 8, "the host interface is declared for 64-bit Windows only");
 
@@ -192,4 +192,4 @@ inline constexpr Dword DIF_SEPARATOR = 0x10000;
 inline constexpr int DM_GETCHECK = 25;
 inline constexpr int DM_GETCONSTTEXTPTR = 64;
 
-}  // namespace host
+}  // namespace pickwell::far2
