@@ -1,0 +1,107 @@
+#include "host/far2l/dialog.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/utf32_text.h"
+
+namespace pickwell::far2l {
+namespace {
+
+int item_type(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::DoubleBox:
+            return DI_DOUBLEBOX;
+        case ControlKind::Edit:
+            return DI_EDIT;
+        case ControlKind::CheckBox:
+            return DI_CHECKBOX;
+        case ControlKind::Button:
+            return DI_BUTTON;
+        case ControlKind::Text:
+        case ControlKind::Separator:
+            break;
+    }
+    return DI_TEXT;
+}
+
+// A dialog the host created, freed by the host when it goes.
+class DialogHandle final : public DialogAnswers {
+  public:
+    DialogHandle(const HostContext& host, Handle handle) : host_(host), handle_(handle) {}
+    DialogHandle(const DialogHandle&) = delete;
+    DialogHandle& operator=(const DialogHandle&) = delete;
+    ~DialogHandle() override {
+        if (*this) {
+            host_.dialog_free(handle_);
+        }
+    }
+    explicit operator bool() const { return handle_ != kInvalidHandle && handle_ != nullptr; }
+
+    int run() const { return host_.dialog_run(handle_); }
+    bool is_checked(int item) const override {
+        return host_.send_dlg_message(handle_, DM_GETCHECK, item, 0) != 0;
+    }
+    std::u16string text_of(int item) const override {
+        return utf16_from_host(reinterpret_cast<const WChar*>(
+            host_.send_dlg_message(handle_, DM_GETCONSTTEXTPTR, item, 0)));
+    }
+
+  private:
+    const HostContext& host_;
+    Handle handle_;
+};
+
+}  // namespace
+
+HostDialogItems dialog_items(const DialogRequest& request) {
+    HostDialogItems dialog;
+    dialog.texts.resize(request.controls.size());
+    dialog.items.resize(request.controls.size());
+    const std::size_t edit_length = std::max<std::size_t>(request.edit_capacity, 1) - 1;
+    for (std::size_t i = 0; i < request.controls.size(); ++i) {
+        const DialogControl& control = request.controls[i];
+        const ControlState& state = request.states[i];
+        FarDialogItem& item = dialog.items[i];
+        item.Type = item_type(control.kind);
+        item.X1 = control.x1;
+        item.Y1 = control.y1;
+        item.X2 = control.x2;
+        item.Y2 = control.y2;
+        item.Focus = control.focus ? 1 : 0;
+        item.Flags = (control.kind == ControlKind::Separator ? DIF_SEPARATOR : 0) |
+                     (control.center_group ? DIF_CENTERGROUP : 0);
+        item.DefaultButton = control.default_button ? 1 : 0;
+        if (control.kind == ControlKind::CheckBox) {
+            // The low 32 bits, as the host reads a check box's state.
+            item.Selected = static_cast<std::int32_t>(state.checked);
+        }
+        std::u32string& text = dialog.texts[i];
+        if (state.text != nullptr) {
+            text = utf32_from_utf16(state.text);
+        }
+        if (control.kind == ControlKind::Edit) {
+            text.resize(std::min(text.size(), edit_length));
+            item.PtrData = text.c_str();
+            item.MaxLen = edit_length;
+        } else if (control.message != Message::None) {
+            item.PtrData = text.c_str();
+        }
+    }
+    return dialog;
+}
+
+bool HostDialogRunner::run(const DialogRequest& request,
+                           const std::function<void(const DialogAnswers&)>& confirmed) {
+    HostDialogItems dialog = dialog_items(request);
+    const DialogHandle handle(
+        host_, host_.dialog_init(-1, -1, request.width, request.height, dialog.items.data(),
+                                 static_cast<unsigned>(dialog.items.size())));
+    if (!handle || handle.run() != request.confirm) {
+        return false;
+    }
+    confirmed(handle);
+    return true;
+}
+
+}  // namespace pickwell::far2l
