@@ -80,3 +80,4 @@ set_property(TARGET pickwell_far2l_module APPEND PROPERTY LINK_DEPENDS
 add_custom_command(TARGET pickwell_far2l_module POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/res/PickwellEng.lng
             ${PROJECT_SOURCE_DIR}/res/PickwellRus.lng $<TARGET_FILE_DIR:pickwell_far2l_module>)
+add_subdirectory(tests/far2l)

@@ -19,6 +19,7 @@ run_suite() {
 
 run_suite native "native build and unit tests" -j "$jobs"
 run_suite sanitize "native unit tests under AddressSanitizer and UBSan" -j "$jobs"
+run_suite far2l "far2l module in its test host (also built and run by the two above)" -j "$jobs"
 run_suite fuzz "fuzz targets, a few seconds each (longer runs: scripts/fuzz.sh)" -j "$jobs"
 # One at a time: the Wine tests share one clipboard.
 run_suite windows "Windows DLL and Wine tests"

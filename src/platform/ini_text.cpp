@@ -198,7 +198,10 @@ std::string with_ini_values(std::string_view text, std::string_view section,
         if (!out.empty() && !trimmed(out.back()).empty()) {
             out.emplace_back();
         }
-        out.push_back("[" + std::string(section) + "]");
+        std::string header = "[";
+        header += section;
+        header += ']';
+        out.push_back(std::move(header));
         insert_at = out.size();
         missing.emplace_back();  // one blank line after the section
     }

@@ -2,6 +2,9 @@
 // folder of its own.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
+
 #include "far2l_fake_host.h"
 #include "host/far2l/plugin.h"
 #include "host/far2l/texts.h"
@@ -50,12 +53,12 @@ TEST_F(Far2lPluginTest, PublishesOneEntryInBothMenus) {
     start();
     far2l::PluginInfo info{};
     plugin.get_plugin_info(&info);
-    EXPECT_EQ(info.StructSize, 64);
-    ASSERT_EQ(info.PluginMenuStringsNumber, 1);
-    ASSERT_EQ(info.PluginConfigStringsNumber, 1);
-    EXPECT_EQ(info.PluginMenuStrings, info.PluginConfigStrings);
+    EXPECT_EQ(+info.StructSize, 64);
+    ASSERT_EQ(+info.PluginMenuStringsNumber, 1);
+    ASSERT_EQ(+info.PluginConfigStringsNumber, 1);
+    EXPECT_EQ(+info.PluginMenuStrings, +info.PluginConfigStrings);  // copies: the record is packed
     EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"m4");
-    EXPECT_EQ(info.DiskMenuStringsNumber, 0);
+    EXPECT_EQ(+info.DiskMenuStringsNumber, 0);
 
     // Without a language file the host has no text: the module's own English stands in.
     host.no_language_file = true;
@@ -242,3 +245,34 @@ TEST_F(Far2lPluginTest, DialogTextsFallBackToEnglishAndEditTextIsCut) {
 
 }  // namespace
 }  // namespace pickwell::testing
+
+namespace pickwell::far2l {
+namespace {
+
+TEST(Far2lHostContext, CopiesBothRecordsAsFarAsTheHostSaysTheyReach) {
+    FarStandardFunctions fsf{};
+    fsf.StructSize = 100;
+    std::memset(fsf.Functions, 0x33, sizeof fsf.Functions);
+    PluginStartupInfo info{};
+    info.StructSize = sizeof info;
+    info.ModuleNumber = 7;
+    info.FSF = &fsf;
+    info.Control = [](Handle, int, int, IntPtr) { return 1; };
+    HostContext host;
+    host.save(info);
+    // The copy points at the module's own table, which holds what the host's held.
+    ASSERT_NE(+host.info().FSF, &fsf);  // a copy: the record is packed
+    EXPECT_EQ(host.info().FSF->StructSize, 100);
+    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int) - 1], 0x33);
+    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int)], 0);  // beyond the stated size
+    EXPECT_TRUE(host.can_run_command());
+
+    // A record that stops before Control gives the module no Control.
+    info.StructSize = offsetof(PluginStartupInfo, Control);
+    host.save(info);
+    EXPECT_FALSE(host.can_run_command());
+    EXPECT_EQ(+host.info().ModuleNumber, 7);
+}
+
+}  // namespace
+}  // namespace pickwell::far2l

@@ -26,8 +26,11 @@ Far2lFakeHost::Far2lFakeHost() {
     // One host at a time: the service table is plain functions that reach it through `current`.
     current = this;
     for (int id = 0; id < 16; ++id) {
-        const std::string text = "m" + std::to_string(id);
-        default_messages_.emplace_back(text.begin(), text.end());
+        std::u32string text = U"m";
+        for (const char digit : std::to_string(id)) {
+            text.push_back(static_cast<char32_t>(digit));
+        }
+        default_messages_.push_back(std::move(text));
     }
 }
 
