@@ -1,28 +1,16 @@
 #include "host/far2/dialog.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
+
+#include "host/dialog_item_fields.h"
 
 namespace pickwell::far2 {
 namespace {
 
-int item_type(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::DoubleBox:
-            return DI_DOUBLEBOX;
-        case ControlKind::Edit:
-            return DI_EDIT;
-        case ControlKind::CheckBox:
-            return DI_CHECKBOX;
-        case ControlKind::Button:
-            return DI_BUTTON;
-        case ControlKind::Text:
-        case ControlKind::Separator:
-            break;
-    }
-    return DI_TEXT;
-}
+static_assert(DI_TEXT == kItemText && DI_DOUBLEBOX == kItemDoubleBox && DI_EDIT == kItemEdit &&
+              DI_BUTTON == kItemButton && DI_CHECKBOX == kItemCheckBox &&
+              DIF_CENTERGROUP == kItemCenterGroup && DIF_SEPARATOR == kItemSeparator);
 
 // A dialog the host created, freed by the host when it goes.
 class DialogHandle final : public DialogAnswers {
@@ -62,19 +50,7 @@ std::vector<FarDialogItem> dialog_items(const DialogRequest& request,
         const DialogControl& control = request.controls[i];
         const ControlState& state = request.states[i];
         FarDialogItem& item = items[i];
-        item.Type = item_type(control.kind);
-        item.X1 = control.x1;
-        item.Y1 = control.y1;
-        item.X2 = control.x2;
-        item.Y2 = control.y2;
-        item.Focus = control.focus ? 1 : 0;
-        item.Flags = (control.kind == ControlKind::Separator ? DIF_SEPARATOR : 0) |
-                     (control.center_group ? DIF_CENTERGROUP : 0);
-        item.DefaultButton = control.default_button ? 1 : 0;
-        if (control.kind == ControlKind::CheckBox) {
-            // The low 32 bits, as the host reads a check box's state.
-            item.Selected = static_cast<std::int32_t>(state.checked);
-        }
+        fill_layout_fields(item, control, state);
         if (control.kind == ControlKind::Edit) {
             std::fill(edit_buffer.begin(), edit_buffer.end(), u'\0');
             const std::u16string_view text = state.text != nullptr ? state.text : u"";

@@ -1,6 +1,7 @@
 // The four entry points far2l looks up by name, the only symbols the module shows. Each is one
 // guarded call into the module: nothing may unwind into the host.
 #include "host/far2l/plugin.h"
+#include "host/guarded_call.h"
 #include "platform/collation_far2l.h"
 #include "platform/profile_location.h"
 #include "platform/winport_clipboard_host.h"
@@ -8,6 +9,8 @@
 #define PICKWELL_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
+
+using pickwell::guarded;
 
 namespace far2l = pickwell::far2l;
 
@@ -18,15 +21,6 @@ far2l::Plugin& plugin() {
         {clipboard, collation,
          [] { return pickwell::settings_file(pickwell::current_profile_environment()); }});
     return instance;
-}
-
-template <typename Result, typename Work>
-Result guarded(Result neutral, Work work) noexcept {
-    try {
-        return work();
-    } catch (...) {
-        return neutral;
-    }
 }
 
 }  // namespace
