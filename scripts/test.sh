@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test suite: native unit tests, the same under sanitizers, short
-# fuzz runs, then the real DLL under Wine.
+# Builds everything and runs every test suite: native unit tests (with the far2l module in its test
+# host), the same under sanitizers, the far2l Release build, short fuzz runs, then the real DLL
+# under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -3,42 +3,25 @@
 #include <algorithm>
 #include <vector>
 
+#include "host/dialog_handle.h"
 #include "host/dialog_item_fields.h"
 
 namespace pickwell::far2 {
 namespace {
 
+static_assert(DM_GETCHECK == kDmGetCheck && DM_GETCONSTTEXTPTR == kDmGetConstTextPtr);
 static_assert(DI_TEXT == kItemText && DI_DOUBLEBOX == kItemDoubleBox && DI_EDIT == kItemEdit &&
               DI_BUTTON == kItemButton && DI_CHECKBOX == kItemCheckBox &&
               DIF_CENTERGROUP == kItemCenterGroup && DIF_SEPARATOR == kItemSeparator);
 
 // A dialog the host created, freed by the host when it goes.
-class DialogHandle final : public DialogAnswers {
+class DialogHandle final : public HostDialogBase<HostContext> {
   public:
-    DialogHandle(const HostContext& host, Handle handle) : host_(host), handle_(handle) {}
-    DialogHandle(const DialogHandle&) = delete;
-    DialogHandle& operator=(const DialogHandle&) = delete;
-    ~DialogHandle() override {
-        if (*this) {
-            host_.dialog_free(handle_);
-        }
-    }
-    // Some hosts answer a failed creation with null rather than INVALID_HANDLE_VALUE.
-    explicit operator bool() const { return handle_ != kInvalidHandle && handle_ != nullptr; }
-
-    int run() const { return host_.dialog_run(handle_); }
-    bool is_checked(int item) const override {
-        return host_.send_dlg_message(handle_, DM_GETCHECK, item, 0) != 0;
-    }
+    using HostDialogBase::HostDialogBase;
     std::u16string text_of(int item) const override {
-        const auto* text = reinterpret_cast<const WChar*>(
-            host_.send_dlg_message(handle_, DM_GETCONSTTEXTPTR, item, 0));
+        const WChar* text = text_pointer<WChar>(item);
         return text != nullptr ? text : u"";
     }
-
-  private:
-    const HostContext& host_;
-    Handle handle_;
 };
 
 }  // namespace
