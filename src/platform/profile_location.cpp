@@ -20,9 +20,9 @@ std::optional<std::string> profile_folder(const ProfileEnvironment& environment)
     std::string folder;
     if (is_absolute(environment.xdg_config_home)) {
         folder = *environment.xdg_config_home + "/far2l";
-    } else if (is_set(environment.passwd_home)) {
+    } else if (is_absolute(environment.passwd_home)) {
         folder = *environment.passwd_home + "/.config/far2l";
-    } else if (is_set(environment.home)) {
+    } else if (is_absolute(environment.home)) {
         folder = *environment.home + "/.config/far2l";
     } else {
         return std::nullopt;

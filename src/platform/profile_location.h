@@ -16,7 +16,8 @@ struct ProfileEnvironment {
 
 // An absolute FARSETTINGS gives `$FARSETTINGS/.config`; else an absolute XDG_CONFIG_HOME gives
 // `$XDG_CONFIG_HOME/far2l`, else the home gives `<home>/.config/far2l`, and in both a plain
-// FARSETTINGS adds `/custom/$FARSETTINGS`. Nothing when there is no home to start from.
+// FARSETTINGS adds `/custom/$FARSETTINGS`. Nothing when there is no absolute home to start
+// from: a relative one would put the file wherever the host's current folder happens to be.
 std::optional<std::string> profile_folder(const ProfileEnvironment& environment);
 
 // This module's settings file in the profile folder.

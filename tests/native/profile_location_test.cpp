@@ -19,6 +19,8 @@ TEST(ProfileLocation, FollowsTheHostsRule) {
         {{"work", std::nullopt, "/home/pw", "/home/env"}, "/home/pw/.config/far2l/custom/work"},
         {{std::nullopt, std::nullopt, std::nullopt, "/home/env"}, "/home/env/.config/far2l"},
         {{std::nullopt, std::nullopt, "", "/home/env"}, "/home/env/.config/far2l"},
+        {{std::nullopt, std::nullopt, "relative", "/home/env"}, "/home/env/.config/far2l"},
+        {{std::nullopt, std::nullopt, std::nullopt, "home"}, std::nullopt},
         {{"work", std::nullopt, std::nullopt, std::nullopt}, std::nullopt},
     };
     for (const auto& c : cases) {
