@@ -19,7 +19,8 @@ bench=$native_dir/bench/pickwell_bench
     --benchmark_display_aggregates_only=true "$@"
 
 echo "== peak memory: the 100k x 100k command, and the same process with an empty list"
-for filter in '^command/100000$' '^command_empty_list/100000$'; do
+for filter in '^command/100000$' '^command_empty_list/100000$' '^far2l_command/100000$' \
+    '^far2l_command_empty_list/100000$'; do
     printf '%s: ' "$filter"
     /usr/bin/time -f '%M KiB' "$bench" --benchmark_filter="$filter" 2>&1 >/dev/null | tail -1
 done

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test suite: native unit tests, the same under sanitizers, short
-# fuzz runs, then the real DLL under Wine.
+# Builds everything and runs every test suite: native unit tests (with the far2l module in its test
+# host), the same under sanitizers, the far2l Release build, short fuzz runs, then the real DLL
+# under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,7 @@ run_suite() {
 
 run_suite native "native build and unit tests" -j "$jobs"
 run_suite sanitize "native unit tests under AddressSanitizer and UBSan" -j "$jobs"
+run_suite far2l "far2l module in its test host (also built and run by the two above)" -j "$jobs"
 run_suite fuzz "fuzz targets, a few seconds each (longer runs: scripts/fuzz.sh)" -j "$jobs"
 # One at a time: the Wine tests share one clipboard.
 run_suite windows "Windows DLL and Wine tests"

@@ -1,5 +1,7 @@
 #include "random_panels.h"
 
+#include "dice.h"
+
 namespace pickwell::testing {
 namespace {
 
@@ -14,20 +16,6 @@ const std::vector<Letter> kLetters = {
     {u"\u0434", u"\u0414"},
     {u".", u".\u00AD"},
     {u"1"},
-};
-
-// Plain congruential steps: unlike the standard distributions, the same on every library.
-class Dice {
-  public:
-    explicit Dice(std::uint32_t seed) : state_(seed * 2654435761u + 1) {}
-    std::size_t below(std::size_t n) {
-        state_ = state_ * 6364136223846793005ull + 1442695040888963407ull;
-        return static_cast<std::size_t>((state_ >> 33) % n);
-    }
-    bool one_in(std::size_t n) { return below(n) == 0; }
-
-  private:
-    std::uint64_t state_;
 };
 
 using Word = std::vector<std::size_t>;  // letters by index

@@ -1,56 +1,27 @@
 #include "host/far2/dialog.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <vector>
+
+#include "host/dialog_handle.h"
+#include "host/dialog_item_fields.h"
 
 namespace pickwell::far2 {
 namespace {
 
-int item_type(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::DoubleBox:
-            return DI_DOUBLEBOX;
-        case ControlKind::Edit:
-            return DI_EDIT;
-        case ControlKind::CheckBox:
-            return DI_CHECKBOX;
-        case ControlKind::Button:
-            return DI_BUTTON;
-        case ControlKind::Text:
-        case ControlKind::Separator:
-            break;
-    }
-    return DI_TEXT;
-}
+static_assert(DM_GETCHECK == kDmGetCheck && DM_GETCONSTTEXTPTR == kDmGetConstTextPtr);
+static_assert(DI_TEXT == kItemText && DI_DOUBLEBOX == kItemDoubleBox && DI_EDIT == kItemEdit &&
+              DI_BUTTON == kItemButton && DI_CHECKBOX == kItemCheckBox &&
+              DIF_CENTERGROUP == kItemCenterGroup && DIF_SEPARATOR == kItemSeparator);
 
 // A dialog the host created, freed by the host when it goes.
-class DialogHandle final : public DialogAnswers {
+class DialogHandle final : public HostDialogBase<HostContext> {
   public:
-    DialogHandle(const HostContext& host, Handle handle) : host_(host), handle_(handle) {}
-    DialogHandle(const DialogHandle&) = delete;
-    DialogHandle& operator=(const DialogHandle&) = delete;
-    ~DialogHandle() override {
-        if (*this) {
-            host_.dialog_free(handle_);
-        }
-    }
-    // Some hosts answer a failed creation with null rather than INVALID_HANDLE_VALUE.
-    explicit operator bool() const { return handle_ != kInvalidHandle && handle_ != nullptr; }
-
-    int run() const { return host_.dialog_run(handle_); }
-    bool is_checked(int item) const override {
-        return host_.send_dlg_message(handle_, DM_GETCHECK, item, 0) != 0;
-    }
+    using HostDialogBase::HostDialogBase;
     std::u16string text_of(int item) const override {
-        const auto* text = reinterpret_cast<const WChar*>(
-            host_.send_dlg_message(handle_, DM_GETCONSTTEXTPTR, item, 0));
+        const WChar* text = text_pointer<WChar>(item);
         return text != nullptr ? text : u"";
     }
-
-  private:
-    const HostContext& host_;
-    Handle handle_;
 };
 
 }  // namespace
@@ -62,19 +33,7 @@ std::vector<FarDialogItem> dialog_items(const DialogRequest& request,
         const DialogControl& control = request.controls[i];
         const ControlState& state = request.states[i];
         FarDialogItem& item = items[i];
-        item.Type = item_type(control.kind);
-        item.X1 = control.x1;
-        item.Y1 = control.y1;
-        item.X2 = control.x2;
-        item.Y2 = control.y2;
-        item.Focus = control.focus ? 1 : 0;
-        item.Flags = (control.kind == ControlKind::Separator ? DIF_SEPARATOR : 0) |
-                     (control.center_group ? DIF_CENTERGROUP : 0);
-        item.DefaultButton = control.default_button ? 1 : 0;
-        if (control.kind == ControlKind::CheckBox) {
-            // The low 32 bits, as the host reads a check box's state.
-            item.Selected = static_cast<std::int32_t>(state.checked);
-        }
+        fill_layout_fields(item, control, state);
         if (control.kind == ControlKind::Edit) {
             std::fill(edit_buffer.begin(), edit_buffer.end(), u'\0');
             const std::u16string_view text = state.text != nullptr ? state.text : u"";

@@ -1,0 +1,83 @@
+# The far2l module (Linux and macOS): the core behind far2l's packed records, with UTF-32 text at
+# the boundary, the host's own clipboard and its settings in an INI file of the user's profile.
+include(CheckLinkerFlag)
+
+# far2l's text, comparison, clipboard formats and settings files, as pure functions where they
+# can be; tested natively and fuzzed.
+add_library(pickwell_far2l_platform STATIC
+    src/platform/collation_far2l.cpp
+    src/platform/far2l_clipboard_source.cpp
+    src/platform/ini_text.cpp
+    src/platform/posix_environment.cpp
+    src/platform/profile_location.cpp
+    src/platform/settings_file_posix.cpp
+    src/platform/upper_case_table.cpp
+    src/platform/uri_list.cpp
+    src/platform/utf32_text.cpp
+    src/platform/utf8_text.cpp
+)
+target_link_libraries(pickwell_far2l_platform PUBLIC pickwell_core)
+pickwell_warnings(pickwell_far2l_platform)
+
+add_library(pickwell_far2l STATIC
+    src/host/far2l/dialog.cpp
+    src/host/far2l/ini_settings.cpp
+    src/host/far2l/panel.cpp
+    src/host/far2l/plugin.cpp
+    src/host/far2l/texts.cpp
+)
+target_link_libraries(pickwell_far2l PUBLIC pickwell_far2l_platform)
+pickwell_warnings(pickwell_far2l)
+
+# The in-memory clipboard of the tests.
+add_library(pickwell_far2l_memory STATIC src/platform/winport_clipboard_memory.cpp)
+target_link_libraries(pickwell_far2l_memory PUBLIC pickwell_core)
+pickwell_warnings(pickwell_far2l_memory)
+
+# Everything the module holds goes into a shared object, hidden from the host but for the four
+# exports.
+set_target_properties(pickwell_core pickwell_far2l_platform pickwell_far2l PROPERTIES
+    POSITION_INDEPENDENT_CODE ON
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+
+if(PICKWELL_FUZZ)
+    return()
+endif()
+
+# The module links against no far2l library: the host's WINPORT_ functions are found in the
+# far2l executable when it loads us, so undefined symbols must be allowed.
+add_library(pickwell_far2l_module MODULE
+    src/host/far2l/exports.cpp
+    src/platform/winport_clipboard_host.cpp
+)
+target_link_libraries(pickwell_far2l_module PRIVATE pickwell_far2l)
+set_target_properties(pickwell_far2l_module PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME Pickwell
+    SUFFIX ".far-plug-wide"
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}
+    CXX_VISIBILITY_PRESET hidden
+    VISIBILITY_INLINES_HIDDEN ON)
+pickwell_warnings(pickwell_far2l_module)
+# Templates of the standard library keep default visibility whatever the compiler is told: the
+# linker's list of exports hides them too.
+if(APPLE)
+    target_link_options(pickwell_far2l_module PRIVATE -undefined dynamic_lookup
+        -Wl,-exported_symbols_list,${PROJECT_SOURCE_DIR}/res/far2l/Pickwell.exports)
+else()
+    check_linker_flag(CXX "-Wl,--exclude-libs,ALL" PICKWELL_LINKER_EXCLUDES_LIBS)
+    if(PICKWELL_LINKER_EXCLUDES_LIBS)
+        target_link_options(pickwell_far2l_module PRIVATE -Wl,--exclude-libs,ALL)
+    endif()
+    target_link_options(pickwell_far2l_module PRIVATE
+        -Wl,--version-script,${PROJECT_SOURCE_DIR}/res/far2l/Pickwell.map)
+endif()
+set_property(TARGET pickwell_far2l_module APPEND PROPERTY LINK_DEPENDS
+    ${PROJECT_SOURCE_DIR}/res/far2l/Pickwell.map)
+
+# The language files sit next to the module.
+add_custom_command(TARGET pickwell_far2l_module POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/res/PickwellEng.lng
+            ${PROJECT_SOURCE_DIR}/res/PickwellRus.lng $<TARGET_FILE_DIR:pickwell_far2l_module>)
+add_subdirectory(tests/far2l)

@@ -1,0 +1,212 @@
+// far2l's Unicode plug-in interface, as far as this module uses it, for 64-bit Linux and macOS.
+// The host packs every record to 2-byte alignment, so pointers after an int sit at offsets a
+// natural layout would never give them; its wchar_t is a 32-bit UTF-32 code unit. Fields the
+// module never touches are opaque padding of the right size, and the asserts below make a wrong
+// layout a build error rather than a crash inside the host.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace pickwell::far2l {
+
+static_assert(sizeof(void*) == 8, "the host interface is declared for 64-bit hosts only");
+
+using WChar = char32_t;  // the host's wchar_t: 4 bytes on every platform it runs on
+using Handle = void*;
+using IntPtr = std::int64_t;    // INT_PTR, LONG_PTR
+using UIntPtr = std::uint64_t;  // DWORD_PTR
+using Dword = std::uint32_t;
+
+inline Handle const kInvalidHandle = reinterpret_cast<Handle>(static_cast<IntPtr>(-1));
+inline Handle const kActivePanel = kInvalidHandle;  // PANEL_ACTIVE
+
+inline constexpr int kTrue = 1;
+inline constexpr int kFalse = 0;
+
+#pragma pack(push, 2)
+
+struct FarDialogItem;
+
+using GetMsgFn = const WChar* (*)(IntPtr plugin_number, int msg_id);
+using ControlFn = int (*)(Handle panel, int command, int param1, IntPtr param2);
+using DlgProcFn = IntPtr (*)(Handle dialog, int msg, int param1, IntPtr param2);
+using DialogInitFn = Handle (*)(IntPtr plugin_number, int x1, int y1, int x2, int y2,
+                                const WChar* help_topic, FarDialogItem* items,
+                                unsigned int items_number, Dword reserved, Dword flags,
+                                DlgProcFn dlg_proc, IntPtr param);
+using DialogRunFn = int (*)(Handle dialog);
+using DialogFreeFn = void (*)(Handle dialog);
+using SendDlgMessageFn = IntPtr (*)(Handle dialog, int msg, int param1, IntPtr param2);
+using OpaqueFn = void (*)();
+
+// The host's table of helper functions. The module calls none of them: it keeps its own copy
+// only because the host's lives on the host's stack.
+struct FarStandardFunctions {
+    int StructSize;
+    unsigned char Functions[624];
+};
+static_assert(sizeof(FarStandardFunctions) == 628);
+static_assert(alignof(FarStandardFunctions) == 2);
+
+struct PluginStartupInfo {
+    int StructSize;
+    const WChar* ModuleName;
+    IntPtr ModuleNumber;
+    const WChar* RootKey;
+    OpaqueFn Menu;
+    OpaqueFn Message;
+    GetMsgFn GetMsg;
+    ControlFn Control;
+    OpaqueFn Unused60To148[11];  // SaveScreen ... EditorControl
+    FarStandardFunctions* FSF;
+    OpaqueFn ShowHelp;
+    OpaqueFn AdvControl;
+    OpaqueFn AdvControlAsync;
+    OpaqueFn InputBox;
+    DialogInitFn DialogInit;
+    DialogRunFn DialogRun;
+    DialogFreeFn DialogFree;
+    SendDlgMessageFn SendDlgMessage;
+    OpaqueFn DefDlgProc;
+    UIntPtr Reserved;
+    OpaqueFn ViewerControl;
+    OpaqueFn PluginsControl;
+    OpaqueFn FileFilterControl;
+    OpaqueFn RegExpControl;
+    OpaqueFn ColorDialog;
+};
+static_assert(sizeof(PluginStartupInfo) == 276);
+static_assert(alignof(PluginStartupInfo) == 2);
+static_assert(offsetof(PluginStartupInfo, ModuleName) == 4);
+static_assert(offsetof(PluginStartupInfo, ModuleNumber) == 12);
+static_assert(offsetof(PluginStartupInfo, RootKey) == 20);
+static_assert(offsetof(PluginStartupInfo, GetMsg) == 44);
+static_assert(offsetof(PluginStartupInfo, Control) == 52);
+static_assert(offsetof(PluginStartupInfo, FSF) == 148);
+static_assert(offsetof(PluginStartupInfo, AdvControlAsync) == 172);
+static_assert(offsetof(PluginStartupInfo, DialogInit) == 188);
+static_assert(offsetof(PluginStartupInfo, DialogRun) == 196);
+static_assert(offsetof(PluginStartupInfo, DialogFree) == 204);
+static_assert(offsetof(PluginStartupInfo, SendDlgMessage) == 212);
+static_assert(offsetof(PluginStartupInfo, ColorDialog) == 268);
+
+struct PluginInfo {
+    int StructSize;
+    Dword Flags;
+    const WChar* const* DiskMenuStrings;
+    int* Reserved0;
+    int DiskMenuStringsNumber;
+    const WChar* const* PluginMenuStrings;
+    int PluginMenuStringsNumber;
+    const WChar* const* PluginConfigStrings;
+    int PluginConfigStringsNumber;
+    const WChar* CommandPrefix;
+    Dword SysID;
+};
+static_assert(sizeof(PluginInfo) == 64);
+static_assert(offsetof(PluginInfo, Flags) == 4);
+static_assert(offsetof(PluginInfo, PluginMenuStrings) == 28);
+static_assert(offsetof(PluginInfo, PluginMenuStringsNumber) == 36);
+static_assert(offsetof(PluginInfo, PluginConfigStrings) == 40);
+static_assert(offsetof(PluginInfo, PluginConfigStringsNumber) == 48);
+static_assert(offsetof(PluginInfo, SysID) == 60);
+
+struct Rect {
+    int Left, Top, Right, Bottom;
+};
+
+inline constexpr int PTYPE_FILEPANEL = 0;
+
+struct PanelInfo {
+    int PanelType;
+    int Plugin;
+    Rect PanelRect;
+    int ItemsNumber;
+    int SelectedItemsNumber;
+    int CurrentItem;
+    int TopPanelItem;
+    int Visible;
+    int Focus;
+    int ViewMode;
+    int SortMode;
+    Dword Flags;
+    Dword Reserved;
+};
+static_assert(sizeof(PanelInfo) == 64);
+static_assert(offsetof(PanelInfo, Plugin) == 4);
+static_assert(offsetof(PanelInfo, ItemsNumber) == 24);
+
+// The host has no 8.3 names: a file has only its one name.
+struct FarFindData {
+    std::uint64_t Times[3];  // creation, last access, last write
+    std::uint64_t nPhysicalSize;
+    std::uint64_t nFileSize;
+    Dword dwFileAttributes;
+    Dword dwUnixMode;
+    const WChar* lpwszFileName;
+};
+static_assert(sizeof(FarFindData) == 56);
+static_assert(offsetof(FarFindData, dwFileAttributes) == 40);
+static_assert(offsetof(FarFindData, lpwszFileName) == 48);
+
+struct PluginPanelItem {
+    FarFindData FindData;
+    UIntPtr UserData;
+    Dword Flags;
+    Dword NumberOfLinks;
+    const WChar* Description;
+    const WChar* Owner;
+    const WChar* Group;
+    const WChar* const* CustomColumnData;
+    int CustomColumnNumber;
+    Dword CRC32;
+    UIntPtr Reserved[2];
+};
+static_assert(sizeof(PluginPanelItem) == 128);
+static_assert(offsetof(PluginPanelItem, FindData.lpwszFileName) == 48);
+static_assert(offsetof(PluginPanelItem, UserData) == 56);
+static_assert(offsetof(PluginPanelItem, Flags) == 64);
+static_assert(offsetof(PluginPanelItem, CustomColumnNumber) == 104);
+static_assert(offsetof(PluginPanelItem, Reserved) == 112);
+
+struct FarDialogItem {
+    int Type;
+    int X1, Y1, X2, Y2;
+    int Focus;
+    IntPtr Selected;  // a union in the host; check boxes use its low 32 bits
+    Dword Flags;
+    int DefaultButton;
+    const WChar* PtrData;
+    std::size_t MaxLen;  // characters an edit field takes, its terminator not counted
+};
+static_assert(sizeof(FarDialogItem) == 56);
+static_assert(offsetof(FarDialogItem, Focus) == 20);
+static_assert(offsetof(FarDialogItem, Selected) == 24);
+static_assert(offsetof(FarDialogItem, Flags) == 32);
+static_assert(offsetof(FarDialogItem, DefaultButton) == 36);
+static_assert(offsetof(FarDialogItem, PtrData) == 40);
+static_assert(offsetof(FarDialogItem, MaxLen) == 48);
+
+#pragma pack(pop)
+
+// Panel commands for Control.
+inline constexpr int FCTL_GETPANELINFO = 1;
+inline constexpr int FCTL_REDRAWPANEL = 3;
+inline constexpr int FCTL_SETSELECTION = 6;
+inline constexpr int FCTL_GETPANELITEM = 22;
+inline constexpr int FCTL_BEGINSELECTION = 28;
+inline constexpr int FCTL_ENDSELECTION = 29;
+
+// Dialog item types, flags and messages.
+inline constexpr int DI_TEXT = 0;
+inline constexpr int DI_DOUBLEBOX = 3;
+inline constexpr int DI_EDIT = 4;
+inline constexpr int DI_BUTTON = 7;
+inline constexpr int DI_CHECKBOX = 8;
+inline constexpr Dword DIF_CENTERGROUP = 0x4000;
+inline constexpr Dword DIF_SEPARATOR = 0x10000;
+inline constexpr int DM_GETCHECK = 25;
+inline constexpr int DM_GETCONSTTEXTPTR = 64;
+
+}  // namespace pickwell::far2l

@@ -1,0 +1,39 @@
+// The far2l module as the host sees it: its long-lived state and the work behind each entry
+// point.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "host/far2l/host_context.h"
+#include "platform/collation.h"
+#include "platform/winport_clipboard.h"
+
+namespace pickwell::far2l {
+
+// The services of the system the module uses.
+struct Far2lPlatform {
+    WinPortClipboard& clipboard;
+    const Collation& collation;
+    // The settings file as the profile rule finds it now; nothing when there is no profile.
+    std::function<std::optional<std::string>()> settings_file;
+};
+
+class Plugin {
+  public:
+    explicit Plugin(Far2lPlatform platform) : platform_(std::move(platform)) {}
+
+    void set_startup_info(const PluginStartupInfo* info);
+    void get_plugin_info(PluginInfo* info);
+    Handle open_plugin();
+    int configure(int item_number);
+
+  private:
+    Far2lPlatform platform_;
+    HostContext host_;
+    // The menu text handed to the host, as a one-element array for both of its menus.
+    const WChar* menu_slot_ = nullptr;
+};
+
+}  // namespace pickwell::far2l
