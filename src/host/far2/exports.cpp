@@ -1,24 +1,17 @@
 // The four entry points Far 2 looks up by name. Each is one guarded call into the module:
 // nothing may unwind into the host.
+#include "host/entry_point.h"
 #include "host/far2/plugin.h"
 #include "platform/win32_platform.h"
 
 namespace {
 
 namespace far2 = pickwell::far2;
+using pickwell::guarded;
 
 far2::Plugin& plugin() {
     static far2::Plugin instance(pickwell::win32_platform());
     return instance;
-}
-
-template <typename Result, typename Work>
-Result guarded(Result neutral, Work work) noexcept {
-    try {
-        return work();
-    } catch (...) {
-        return neutral;
-    }
 }
 
 }  // namespace

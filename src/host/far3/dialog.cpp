@@ -1,0 +1,114 @@
+#include "host/far3/dialog.h"
+
+#include <algorithm>
+#include <string>
+
+namespace pickwell::far3 {
+namespace {
+
+int item_type(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::DoubleBox:
+            return DI_DOUBLEBOX;
+        case ControlKind::Edit:
+            return DI_EDIT;
+        case ControlKind::CheckBox:
+            return DI_CHECKBOX;
+        case ControlKind::Button:
+            return DI_BUTTON;
+        case ControlKind::Text:
+        case ControlKind::Separator:
+            break;
+    }
+    return DI_TEXT;
+}
+
+Flags64 item_flags(const DialogControl& control) {
+    return (control.kind == ControlKind::Separator ? DIF_SEPARATOR : 0) |
+           (control.center_group ? DIF_CENTERGROUP : 0) | (control.focus ? DIF_FOCUS : 0) |
+           (control.default_button ? DIF_DEFAULTBUTTON : 0);
+}
+
+// The edit field's text, cut to what the field may hold.
+std::u16string edit_text_of(const DialogRequest& request) {
+    for (std::size_t i = 0; i < request.controls.size(); ++i) {
+        if (request.controls[i].kind == ControlKind::Edit && request.states[i].text != nullptr) {
+            const std::u16string_view text = request.states[i].text;
+            return std::u16string(
+                text.substr(0, std::max<std::size_t>(request.edit_capacity, 1) - 1));
+        }
+    }
+    return {};
+}
+
+// A dialog the host created, freed by the host when it goes.
+class DialogHandle final : public DialogAnswers {
+  public:
+    DialogHandle(const HostContext& host, Handle handle) : host_(host), handle_(handle) {}
+    DialogHandle(const DialogHandle&) = delete;
+    DialogHandle& operator=(const DialogHandle&) = delete;
+    ~DialogHandle() override {
+        if (*this) {
+            host_.dialog_free(handle_);
+        }
+    }
+    explicit operator bool() const { return handle_ != kInvalidHandle && handle_ != nullptr; }
+
+    IntPtr run() const { return host_.dialog_run(handle_); }
+    bool is_checked(int item) const override {
+        return host_.send_dlg_message(handle_, DM_GETCHECK, item, nullptr) != 0;
+    }
+    // The host's pointer into its own buffer, copied before anything can change it.
+    std::u16string text_of(int item) const override {
+        const auto* text = reinterpret_cast<const WChar*>(
+            host_.send_dlg_message(handle_, DM_GETCONSTTEXTPTR, item, nullptr));
+        return text != nullptr ? text : u"";
+    }
+
+  private:
+    const HostContext& host_;
+    Handle handle_;
+};
+
+}  // namespace
+
+std::vector<FarDialogItem> dialog_items(const DialogRequest& request, const char16_t* edit_text) {
+    std::vector<FarDialogItem> items(request.controls.size());
+    for (std::size_t i = 0; i < request.controls.size(); ++i) {
+        const DialogControl& control = request.controls[i];
+        const ControlState& state = request.states[i];
+        FarDialogItem& item = items[i];
+        item.Type = item_type(control.kind);
+        item.X1 = control.x1;
+        item.Y1 = control.y1;
+        item.X2 = control.x2;
+        item.Y2 = control.y2;
+        item.Flags = item_flags(control);
+        if (control.kind == ControlKind::CheckBox) {
+            item.Selected = static_cast<IntPtr>(state.checked);
+        }
+        if (control.kind == ControlKind::Edit) {
+            // The host counts the field's length without the terminator.
+            item.Data = edit_text;
+            item.MaxLength = std::max<std::size_t>(request.edit_capacity, 1) - 1;
+        } else if (control.message != Message::None) {
+            item.Data = state.text;
+        }
+    }
+    return items;
+}
+
+bool HostDialogRunner::run(const DialogRequest& request,
+                           const std::function<void(const DialogAnswers&)>& confirmed) {
+    const std::u16string edit_text = edit_text_of(request);
+    const std::vector<FarDialogItem> items = dialog_items(request, edit_text.c_str());
+    const DialogHandle dialog(
+        host_, host_.dialog_init(request.width, request.height, items.data(), items.size()));
+    if (!dialog || dialog.run() != request.confirm) {
+        return false;
+    }
+    confirmed(dialog);
+    return true;
+}
+
+}  // namespace pickwell::far3
