@@ -4,14 +4,14 @@
 # saved as build/fuzz/<target>-crash-*; a reproducing run is  build/fuzz/fuzz/<target>_fuzz FILE.
 #
 #   scripts/fuzz.sh [seconds per target, default 600] [target ...]
-#   targets: name_parser select_command config_dialog (default: all three)
+#   targets: name_parser select_command config_dialog far3_command (default: all four)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-600}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(name_parser select_command config_dialog)
+[ ${#targets[@]} -eq 0 ] && targets=(name_parser select_command config_dialog far3_command)
 
 scripts/ensure-deps.sh
 cmake --preset fuzz >/dev/null

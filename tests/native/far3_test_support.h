@@ -63,8 +63,4 @@ class Far3PluginTest : public ::testing::Test {
     far3::Plugin plugin;
 };
 
-// What a macro receives from OpenW: the one integer of the returned record, which is freed
-// through its callback as the host does; nothing for a null result.
-std::optional<std::int64_t> macro_integer(far3::Handle result);
-
 }  // namespace pickwell::testing

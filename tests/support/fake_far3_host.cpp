@@ -10,7 +10,6 @@ namespace {
 FakeFar3Host* current = nullptr;
 far3::Handle const kDialog = reinterpret_cast<far3::Handle>(0xD1A103);
 constexpr std::size_t kLargestRecord = 65536;  // larger ones the host rejects as unreasonable
-constexpr std::size_t kGrowth = 64;
 
 std::int64_t flag_of(const void* pointer) {
     return pointer != nullptr ? 1 : 0;
@@ -81,6 +80,20 @@ Far3Setting qword_setting(std::uint64_t number) {
 
 Far3Setting string_setting(std::u16string text) {
     return {far3::FST_STRING, 0, std::move(text)};
+}
+
+std::optional<std::int64_t> macro_integer(far3::Handle result) {
+    if (result == nullptr) {
+        return std::nullopt;
+    }
+    auto* call = static_cast<far3::FarMacroCall*>(result);
+    if (call->StructSize != sizeof *call || call->Count != 1 || call->Values == nullptr ||
+        call->Values[0].Type != far3::FMVT_INTEGER || call->Callback == nullptr) {
+        return kMalformedMacroResult;
+    }
+    const std::int64_t value = call->Values[0].Integer;
+    call->Callback(call->CallbackData, call->Values, call->Count);
+    return value;
 }
 
 std::size_t far3_item_size(const FakeItem& item) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <limits>
 #include <list>
 #include <map>
 #include <memory>
@@ -77,9 +78,10 @@ class FakeFar3Host : public ScriptedTexts {
     bool panel_info_fails = false;
     std::optional<std::size_t> items_number;  // default: the number of items
     std::vector<FakeItem> items;
-    // Items that need more room at the fill than their size query said, as when an item
-    // changes in between.
+    // Items that need kGrowth bytes more at the fill than their size query said, as when an
+    // item changes in between.
     std::set<std::size_t> growing_items;
+    static constexpr std::size_t kGrowth = 64;
 
     ScriptedDialog dialog;
 
@@ -143,6 +145,12 @@ class FakeFar3Host : public ScriptedTexts {
     std::set<std::unique_ptr<SettingsSession>> sessions_;
     std::unique_ptr<std::u16string> answered_text_;  // DM_GETCONSTTEXTPTR's, until DialogFree
 };
+
+// What a macro receives from OpenW: nothing for null (the macro sees false), else the integer of
+// the FarMacroCall returned, which is then freed through its callback as the host does. A record
+// of any other shape than one integer reads as kMalformedMacroResult.
+inline constexpr std::int64_t kMalformedMacroResult = std::numeric_limits<std::int64_t>::min();
+std::optional<std::int64_t> macro_integer(far3::Handle result);
 
 // The bytes a host needs for an item: its record and the names after it.
 std::size_t far3_item_size(const FakeItem& item);
