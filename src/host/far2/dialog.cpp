@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "host/host_dialog.h"
+
 namespace pickwell::far2 {
 namespace {
 
@@ -24,34 +26,7 @@ int item_type(ControlKind kind) {
     return DI_TEXT;
 }
 
-// A dialog the host created, freed by the host when it goes.
-class DialogHandle final : public DialogAnswers {
-  public:
-    DialogHandle(const HostContext& host, Handle handle) : host_(host), handle_(handle) {}
-    DialogHandle(const DialogHandle&) = delete;
-    DialogHandle& operator=(const DialogHandle&) = delete;
-    ~DialogHandle() override {
-        if (*this) {
-            host_.dialog_free(handle_);
-        }
-    }
-    // Some hosts answer a failed creation with null rather than INVALID_HANDLE_VALUE.
-    explicit operator bool() const { return handle_ != kInvalidHandle && handle_ != nullptr; }
-
-    int run() const { return host_.dialog_run(handle_); }
-    bool is_checked(int item) const override {
-        return host_.send_dlg_message(handle_, DM_GETCHECK, item, 0) != 0;
-    }
-    std::u16string text_of(int item) const override {
-        const auto* text = reinterpret_cast<const WChar*>(
-            host_.send_dlg_message(handle_, DM_GETCONSTTEXTPTR, item, 0));
-        return text != nullptr ? text : u"";
-    }
-
-  private:
-    const HostContext& host_;
-    Handle handle_;
-};
+using DialogHandle = HostDialog<HostContext, DM_GETCHECK, DM_GETCONSTTEXTPTR>;
 
 }  // namespace
 
@@ -97,11 +72,7 @@ bool HostDialogRunner::run(const DialogRequest& request,
     const DialogHandle dialog(host_,
                               host_.dialog_init(-1, -1, request.width, request.height, items.data(),
                                                 static_cast<unsigned>(items.size())));
-    if (!dialog || dialog.run() != request.confirm) {
-        return false;
-    }
-    confirmed(dialog);
-    return true;
+    return dialog.run(request.confirm, confirmed);
 }
 
 }  // namespace pickwell::far2

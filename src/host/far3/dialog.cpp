@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "host/host_dialog.h"
+
 namespace pickwell::far3 {
 namespace {
 
@@ -41,34 +43,7 @@ std::u16string edit_text_of(const DialogRequest& request) {
     return {};
 }
 
-// A dialog the host created, freed by the host when it goes.
-class DialogHandle final : public DialogAnswers {
-  public:
-    DialogHandle(const HostContext& host, Handle handle) : host_(host), handle_(handle) {}
-    DialogHandle(const DialogHandle&) = delete;
-    DialogHandle& operator=(const DialogHandle&) = delete;
-    ~DialogHandle() override {
-        if (*this) {
-            host_.dialog_free(handle_);
-        }
-    }
-    explicit operator bool() const { return handle_ != kInvalidHandle && handle_ != nullptr; }
-
-    IntPtr run() const { return host_.dialog_run(handle_); }
-    bool is_checked(int item) const override {
-        return host_.send_dlg_message(handle_, DM_GETCHECK, item, nullptr) != 0;
-    }
-    // The host's pointer into its own buffer, copied before anything can change it.
-    std::u16string text_of(int item) const override {
-        const auto* text = reinterpret_cast<const WChar*>(
-            host_.send_dlg_message(handle_, DM_GETCONSTTEXTPTR, item, nullptr));
-        return text != nullptr ? text : u"";
-    }
-
-  private:
-    const HostContext& host_;
-    Handle handle_;
-};
+using DialogHandle = HostDialog<HostContext, DM_GETCHECK, DM_GETCONSTTEXTPTR>;
 
 }  // namespace
 
@@ -104,11 +79,7 @@ bool HostDialogRunner::run(const DialogRequest& request,
     const std::vector<FarDialogItem> items = dialog_items(request, edit_text.c_str());
     const DialogHandle dialog(
         host_, host_.dialog_init(request.width, request.height, items.data(), items.size()));
-    if (!dialog || dialog.run() != request.confirm) {
-        return false;
-    }
-    confirmed(dialog);
-    return true;
+    return dialog.run(request.confirm, confirmed);
 }
 
 }  // namespace pickwell::far3
