@@ -34,13 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.settings = scenario.settings;
     host.settings_create_fails = scenario.settings_create_fails;
     MemoryClipboard clipboard;
-    if (scenario.common.text_block) {
-        clipboard.put(ClipboardFormat::UnicodeText, *scenario.common.text_block);
-    }
-    if (scenario.common.drop_block) {
-        clipboard.put(ClipboardFormat::FileDrop, *scenario.common.drop_block);
-    }
-    clipboard.hold_elsewhere(scenario.common.clipboard_held);
+    scenario.common.fill(clipboard);
     const FuzzedCollation collation(scenario.common.keys);
     far3::Plugin plugin(clipboard, collation);
     const far3::PluginStartupInfo info = host.startup_info();
