@@ -31,13 +31,17 @@ Flags64 item_flags(const DialogControl& control) {
            (control.default_button ? DIF_DEFAULTBUTTON : 0);
 }
 
-// The edit field's text, cut to what the field may hold.
+// The most units the edit field takes: the host counts them without the terminator.
+std::size_t field_length(const DialogRequest& request) {
+    return std::max<std::size_t>(request.edit_capacity, 1) - 1;
+}
+
+// The edit field's text, cut to what the field takes.
 std::u16string edit_text_of(const DialogRequest& request) {
     for (std::size_t i = 0; i < request.controls.size(); ++i) {
         if (request.controls[i].kind == ControlKind::Edit && request.states[i].text != nullptr) {
             const std::u16string_view text = request.states[i].text;
-            return std::u16string(
-                text.substr(0, std::max<std::size_t>(request.edit_capacity, 1) - 1));
+            return std::u16string(text.substr(0, field_length(request)));
         }
     }
     return {};
@@ -63,9 +67,8 @@ std::vector<FarDialogItem> dialog_items(const DialogRequest& request, const char
             item.Selected = static_cast<IntPtr>(state.checked);
         }
         if (control.kind == ControlKind::Edit) {
-            // The host counts the field's length without the terminator.
             item.Data = edit_text;
-            item.MaxLength = std::max<std::size_t>(request.edit_capacity, 1) - 1;
+            item.MaxLength = field_length(request);
         } else if (control.message != Message::None) {
             item.Data = state.text;
         }
