@@ -17,11 +17,11 @@ std::u16string numbered(const char* format, std::size_t number) {
 
 }  // namespace
 
-void fill_panel(testing::FakeHost& host, std::size_t count) {
-    host.items.clear();
+void fill_panel(std::vector<testing::FakeItem>& items, std::size_t count) {
+    items.clear();
     for (std::size_t i = 0; i < count; ++i) {
-        host.items.push_back({numbered("Measurement %06zu of the day.csv", i),
-                              numbered("MEASUR~%zu.CSV", i), std::nullopt, false});
+        items.push_back({numbered("Measurement %06zu of the day.csv", i),
+                         numbered("MEASUR~%zu.CSV", i), std::nullopt, false});
     }
 }
 

@@ -4,12 +4,14 @@
 #include <cstddef>
 #include <string>
 
-#include "fake_host.h"
+#include <vector>
+
+#include "scripted_host.h"
 
 namespace pickwell::bench {
 
-// `count` items named like files of a big folder, each with a short name.
-void fill_panel(testing::FakeHost& host, std::size_t count);
+// `count` items named like files of a big folder, each with a short name, in place of `items`.
+void fill_panel(std::vector<testing::FakeItem>& items, std::size_t count);
 
 // `count` names, one per line: every other one names an item of fill_panel in another case,
 // the rest name nothing there.

@@ -23,7 +23,7 @@ struct Module {
     far2::Plugin plugin{platform};
 
     explicit Module(std::size_t items) {
-        fill_panel(host, items);
+        fill_panel(host.items, items);
         const far2::PluginStartupInfo info = host.startup_info();
         plugin.set_startup_info(&info);
     }
@@ -97,7 +97,7 @@ void index_lookups(benchmark::State& state) {
     const auto size = static_cast<std::size_t>(state.range(0));
     const NameList names = parse_names(names_text(size), u"", true);
     testing::FakeHost host;
-    fill_panel(host, size);
+    fill_panel(host.items, size);
     const MemoryCollation collation;
     IndexedMatcher matcher(names, CaseRule::Insensitive, collation, u'\\');
     for (auto _ : state) {

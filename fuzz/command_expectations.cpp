@@ -65,19 +65,25 @@ std::u16string dropped_name(const std::u16string& path, bool plugin_panel) {
 
 }  // namespace
 
-NameList expected_names(const CommandScenario& scenario) {
-    const StoredSettings& stored = scenario.settings;
+NameList expected_clipboard_names(const CommandScenario& scenario, const std::u16string& separators,
+                                  bool trim_spaces, bool plugin_panel) {
     if (scenario.text_block) {
-        return parse_names(text_of(*scenario.text_block), separators_as_read(stored.separators),
-                           flag_as_read(stored.trim_spaces, kTrimSpacesDefault) != 0);
+        return parse_names(text_of(*scenario.text_block), separators, trim_spaces);
     }
     NameList names;
     if (scenario.drop_block) {
         for (const auto& path : paths_of(*scenario.drop_block)) {
-            names.push_back(dropped_name(path, scenario.plugin_panel != 0));
+            names.push_back(dropped_name(path, plugin_panel));
         }
     }
     return names;
+}
+
+NameList expected_names(const CommandScenario& scenario) {
+    const StoredSettings& stored = scenario.settings;
+    return expected_clipboard_names(scenario, separators_as_read(stored.separators),
+                                    flag_as_read(stored.trim_spaces, kTrimSpacesDefault) != 0,
+                                    scenario.plugin_panel != 0);
 }
 
 std::vector<HostCall> expected_calls(const CommandScenario& scenario, const NameList& names,

@@ -2,6 +2,7 @@
 // it must take from the clipboard and the host calls it must make, in order.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "command_scenario.h"
@@ -9,8 +10,11 @@
 
 namespace pickwell::fuzzing {
 
-// Text up to its first NUL, else the paths of a file-drop list (only a file's own name on an
-// ordinary file panel), parsed or taken with the settings as stored.
+// Text up to its first NUL, parsed with `separators` and `trim_spaces`; else the paths of a
+// file-drop list (only a file's own name unless the panel is a plug-in's).
+NameList expected_clipboard_names(const CommandScenario& scenario, const std::u16string& separators,
+                                  bool trim_spaces, bool plugin_panel);
+// The same with the settings as the registry holds them.
 NameList expected_names(const CommandScenario& scenario);
 
 // The calls as the fake host records them; the panel record's address is left as 0. Selections

@@ -161,6 +161,16 @@ std::vector<std::byte> fuzzed_drop_block(FuzzedDataProvider& in, const Vocabular
 
 }  // namespace
 
+void CommandScenario::fill(MemoryClipboard& clipboard) const {
+    if (text_block) {
+        clipboard.put(ClipboardFormat::UnicodeText, *text_block);
+    }
+    if (drop_block) {
+        clipboard.put(ClipboardFormat::FileDrop, *drop_block);
+    }
+    clipboard.hold_elsewhere(clipboard_held);
+}
+
 bool CommandScenario::delivers_names(const FakeItem& item) {
     return !item.reported_size || *item.reported_size > static_cast<int>(kPointersEnd);
 }

@@ -10,6 +10,7 @@
 
 #include "fake_host.h"
 #include "fuzzed_collation.h"
+#include "platform/clipboard_memory.h"
 #include "stored_settings.h"
 
 namespace pickwell::fuzzing {
@@ -28,6 +29,8 @@ struct CommandScenario {
     KeyQuality keys = KeyQuality::Exact;
 
     static CommandScenario fuzzed(FuzzedDataProvider& in);
+    // Puts the scenario's blocks on `clipboard` and lets another program hold it if it says so.
+    void fill(MemoryClipboard& clipboard) const;
 
     // The names the host puts into an item's buffer. A host that reports less room than its
     // record needs writes only what fits, and then no name: the fake host writes no pointer it

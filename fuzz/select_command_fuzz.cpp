@@ -28,13 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     host.items = scenario.items;
     host.items_number = scenario.items_number;
     MemoryClipboard clipboard;
-    if (scenario.text_block) {
-        clipboard.put(ClipboardFormat::UnicodeText, *scenario.text_block);
-    }
-    if (scenario.drop_block) {
-        clipboard.put(ClipboardFormat::FileDrop, *scenario.drop_block);
-    }
-    clipboard.hold_elsewhere(scenario.clipboard_held);
+    scenario.fill(clipboard);
     MemoryRegistry registry;
     scenario.settings.store_in(registry);
     const FuzzedCollation collation(scenario.keys);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the benchmarks: the command and the parser natively against the fake host, the peak
-# memory of the largest command, and the real DLL beside the plain rule under Wine.
+# memory of the largest command, and each real DLL beside the plain rule under Wine.
 # Arguments go to the native benchmark program (for example --benchmark_filter=parse).
 # PICKWELL_BENCH_WINE=0 skips the Wine run, whose plain rule alone takes minutes.
 set -euo pipefail
@@ -26,10 +26,12 @@ for filter in '^command/100000$' '^command_empty_list/100000$' '^far2l_command/1
 done
 
 if [ "${PICKWELL_BENCH_WINE:-1}" != 0 ]; then
-    echo "== the real DLL beside the plain rule under Wine, 20k x 20k"
     cmake --preset windows -B "$windows_dir" >/dev/null
     cmake --build "$windows_dir" -j "$jobs" --target pickwell_timing
     # A prefix of its own: the tests' prefix may be busy with their clipboard.
-    WINEPREFIX="$PWD/$windows_dir/wineprefix-bench" WINEDEBUG=-all \
-        wine "$windows_dir/pickwell_timing.exe" 20000
+    export WINEPREFIX="$PWD/$windows_dir/wineprefix-bench" WINEDEBUG=-all
+    echo "== the real Far 2 DLL beside the plain rule under Wine, 20k x 20k"
+    wine "$windows_dir/pickwell_timing.exe" 20000
+    echo "== the real Far 3 DLL beside the plain rule under Wine, 20k x 20k"
+    wine "$windows_dir/pickwell_timing.exe" --far3 20000
 fi

@@ -4,16 +4,16 @@
 # saved as build/fuzz/<target>-crash-*; a reproducing run is  build/fuzz/fuzz/<target>_fuzz FILE.
 #
 #   scripts/fuzz.sh [seconds per target, default 600] [target ...]
-#   targets: name_parser select_command config_dialog far2l_clipboard uri_list ini_file
-#   (default: all)
+#   targets: name_parser select_command config_dialog far3_command far2l_clipboard uri_list
+#   ini_file (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-600}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] &&
-    targets=(name_parser select_command config_dialog far2l_clipboard uri_list ini_file)
+[ ${#targets[@]} -eq 0 ] && targets=(name_parser select_command config_dialog far3_command
+                                     far2l_clipboard uri_list ini_file)
 
 scripts/ensure-deps.sh
 cmake --preset fuzz >/dev/null

@@ -1,28 +1,36 @@
 #!/usr/bin/env bash
-# Builds the plug-in package (dist/Pickwell/ and a zip named with the version), then shows it at
-# work: the packaged DLL runs in our test host under Wine on the sample folder and clipboard text.
-# It also packages the far2l module (dist/Pickwell-<version>-far2l-<arch>/ and its .tar.gz).
+# Builds one package per host: for Far 2 and Far 3 a folder dist/Pickwell-<version>-<host>-x64/
+# holding the DLL and its language files, and a zip of that folder; for far2l a folder
+# dist/Pickwell-<version>-far2l-<arch>/ laid out as far2l's bundled plug-ins are, and a .tar.gz.
+# Then shows each DLL at work: the packaged DLL runs in our test host under Wine on the sample
+# folder and clipboard text.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/ensure-deps.sh
 version=$(sed -n 's/^project(Pickwell VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-echo "== building Pickwell $version for Windows x64"
-cmake --preset windows >/dev/null
-cmake --build --preset windows -j "$(nproc)"
+# A folder named for the host with the DLL and the language files, and a zip holding the folder.
+make_package() {
+    local host=$1 dll=$2
+    local name="Pickwell-$version-$host-x64"
+    rm -rf "dist/$name" "dist/$name.zip"
+    mkdir -p "dist/$name"
+    cp "$dll" res/PickwellEng.lng res/PickwellRus.lng "dist/$name/"
+    (cd dist && cmake -E tar cf "$name.zip" --format=zip "$name")
+    ls -l "dist/$name" "dist/$name.zip"
+}
 
-echo "== packaging"
-rm -rf dist/Pickwell "dist/Pickwell-$version.zip"
-mkdir -p dist/Pickwell
-cp build/windows/Pickwell.dll res/PickwellEng.lng res/PickwellRus.lng dist/Pickwell/
-(cd dist && cmake -E tar cf "Pickwell-$version.zip" --format=zip Pickwell)
-ls -l dist/Pickwell "dist/Pickwell-$version.zip"
+# The packaged DLL in the test host that plays its host.
+run_demo() {
+    local host_program=$1 host=$2
+    echo "== demo: the packaged $host DLL under Wine"
+    wine "build/windows/$host_program" --dll "$PWD/dist/Pickwell-$version-$host-x64/Pickwell.dll" \
+        --demo "$PWD/samples/folder" "$PWD/samples/clipboard.txt" 2> >(grep -v -e '^wine: ' >&2)
+}
 
-echo "== demo: the packaged DLL under Wine"
-export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all
-wine build/windows/pickwell_host.exe --dll "$PWD/dist/Pickwell/Pickwell.dll" \
-    --demo "$PWD/samples/folder" "$PWD/samples/clipboard.txt" 2> >(grep -v -e '^wine: ' >&2)
+package_far2() { make_package Far2 build/windows/Pickwell.dll; }
+package_far3() { make_package Far3 build/windows/far3/Pickwell.dll; }
 
 # The far2l module for this machine's architecture, laid out as far2l's bundled plug-ins are
 # (Pickwell/plug/ with the module and its UTF-8 language files), and a .tar.gz of it.
@@ -40,5 +48,19 @@ package_far2l() {
     (cd dist && cmake -E tar czf "$name.tar.gz" "$name")
     ls -lR "dist/$name" "dist/$name.tar.gz"
 }
+
+echo "== building Pickwell $version for Windows x64"
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)"
+
+echo "== packaging"
+# Earlier versions of this script made one package under these names.
+rm -rf dist/Pickwell "dist/Pickwell-$version.zip"
+package_far2
+package_far3
+
+export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all
+run_demo pickwell_host.exe Far2
+run_demo pickwell_far3_host.exe Far3
 
 package_far2l

@@ -10,10 +10,6 @@ FakeHost* current = nullptr;
 constexpr far2::IntPtr kModuleNumber = 0x5A;
 far2::Handle const kDialog = reinterpret_cast<far2::Handle>(0xD1A106);
 
-std::size_t text_bytes(const std::optional<std::u16string>& text) {
-    return text ? (text->size() + 1) * sizeof(char16_t) : 0;
-}
-
 }  // namespace
 
 FakeHost::FakeHost() {
@@ -40,12 +36,6 @@ far2::PluginStartupInfo FakeHost::startup_info(const char16_t* root_key) {
     return info;
 }
 
-const char16_t* FakeHost::message_text(int id) {
-    static const char16_t* const texts[] = {u"m0", u"m1", u"m2", u"m3", u"m4",
-                                            u"m5", u"m6", u"m7", u"m8"};
-    return id >= 0 && id < 9 ? texts[id] : u"?";
-}
-
 std::vector<int> FakeHost::selections() const {
     std::vector<int> counts(items.size());
     for (const HostCall& call : calls) {
@@ -58,14 +48,7 @@ std::vector<int> FakeHost::selections() const {
 }
 
 std::vector<int> FakeHost::selected_indices() const {
-    std::vector<int> indices;
-    const auto counts = selections();
-    for (std::size_t i = 0; i < counts.size(); ++i) {
-        if (counts[i] != 0) {
-            indices.push_back(static_cast<int>(i));
-        }
-    }
-    return indices;
+    return indices_selected(selections());
 }
 
 std::vector<int> FakeHost::control_commands() const {
@@ -76,13 +59,6 @@ std::vector<int> FakeHost::control_commands() const {
         }
     }
     return commands;
-}
-
-const char16_t* FakeHost::text_of(int id) const {
-    if (id >= 0 && static_cast<std::size_t>(id) < messages.size()) {
-        return messages[static_cast<std::size_t>(id)].c_str();
-    }
-    return message_text(id);
 }
 
 const far2::WChar* FakeHost::get_msg(far2::IntPtr plugin_number, int id) {

@@ -7,16 +7,9 @@
 #include <vector>
 
 #include "host/far2/plugin_api.h"
+#include "scripted_host.h"
 
 namespace pickwell::testing {
-
-struct FakeItem {
-    std::optional<std::u16string> name;  // nullopt: the host reports a null name
-    std::optional<std::u16string> short_name;
-    // Overrides the byte size the host reports (0 or less skips the item).
-    std::optional<int> reported_size;
-    bool fill_fails = false;
-};
 
 // One call through the service table, as the module made it.
 struct HostCall {
@@ -31,14 +24,7 @@ inline constexpr int kDialogRunCall = 1002;
 inline constexpr int kDialogFreeCall = 1003;
 inline constexpr int kSendDlgMessageCall = 1004;
 
-struct ScriptedDialog {
-    bool create_fails = false;
-    int closed_by = 7;             // the item DialogRun reports
-    std::optional<int> checks[9];  // DM_GETCHECK answers by item; default: the item's state
-    std::optional<std::u16string> edit_text;  // DM_GETCONSTTEXTPTR answer; default: as given
-};
-
-class FakeHost {
+class FakeHost : public ScriptedTexts {
   public:
     FakeHost();
     ~FakeHost();
@@ -56,9 +42,6 @@ class FakeHost {
 
     ScriptedDialog dialog;
 
-    // Texts GetMsg returns by number; "mN" when not given.
-    std::vector<std::u16string> messages;
-
     std::vector<HostCall> calls;
     // Calls the module should never make (a wrong panel handle, a selection outside the panel,
     // unexpected dialog arguments). Recorded rather than thrown: the call may come through a DLL.
@@ -74,9 +57,6 @@ class FakeHost {
     std::vector<int> dialog_init_args;    // x1, y1, x2, y2, count, reserved, flags
     bool dialog_init_had_extras = false;  // a help topic, dialog procedure or parameter
     int open_dialogs = 0;
-
-    static const char16_t* message_text(int id);
-    const char16_t* text_of(int id) const;
 
     // Service table entries.
     static const far2::WChar* get_msg(far2::IntPtr plugin_number, int id);

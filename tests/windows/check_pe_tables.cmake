@@ -1,4 +1,5 @@
-# Reads the DLL's export and import tables and fails unless they are what the host may load.
+# Reads the DLL's export and import tables and fails unless they are what the host may load:
+#   cmake -DOBJDUMP=... -DDLL=... -DEXPORTS=A,B -DSYSTEM_DLLS=X.dll,Y.dll -P check_pe_tables.cmake
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "objdump failed on ${DLL}")
@@ -8,15 +9,17 @@ string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table\n([^\n]+\n)+" names_section
 string(REGEX MATCHALL "\t\\[ *[0-9]+\\] [^\n]+" names "${names_section}")
 list(TRANSFORM names REPLACE "^\t\\[ *[0-9]+\\] " "")
 list(SORT names)
-set(expected ConfigureW GetPluginInfoW OpenPluginW SetStartupInfoW)
+# EXPORTS: the exact export names, separated by commas.
+string(REPLACE "," ";" expected "${EXPORTS}")
+list(SORT expected)
 if(NOT names STREQUAL expected)
     message(FATAL_ERROR "exports are '${names}', expected exactly '${expected}'")
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 list(TRANSFORM imports REPLACE "DLL Name: " "")
-set(system_dlls ADVAPI32.dll KERNEL32.dll USER32.dll SHELL32.dll msvcrt.dll
-                api-ms-win-crt-runtime-l1-1-0.dll)
+# SYSTEM_DLLS: the DLLs it may import from, separated by commas.
+string(REPLACE "," ";" system_dlls "${SYSTEM_DLLS}")
 foreach(import IN LISTS imports)
     string(TOLOWER "${import}" lower)
     set(known FALSE)
@@ -27,7 +30,7 @@ foreach(import IN LISTS imports)
         endif()
     endforeach()
     if(NOT known)
-        message(FATAL_ERROR "imports ${import}, which is not a system DLL")
+        message(FATAL_ERROR "imports ${import}, which is not among ${SYSTEM_DLLS}")
     endif()
 endforeach()
 message(STATUS "exports: ${names}; imports: ${imports}")

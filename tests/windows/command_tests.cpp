@@ -1,6 +1,7 @@
 // The selection command through the real DLL, the real clipboard, registry and comparison.
 #include <windows.h>
 
+#include "command_checks.h"
 #include "host_session.h"
 #include "real_clipboard.h"
 
@@ -25,38 +26,12 @@ WINE_TEST(command_selects_names_from_text_in_host_order) {
 
 WINE_TEST(command_compares_as_the_system_does) {
     HostSession session("locale");
-    session.host.items = {{u"Straße.txt", std::nullopt, {}, false},
-                          {u"\u00E9cole.txt", std::nullopt, {}, false},
-                          {u"soft\u00ADhyphen", std::nullopt, {}, false},
-                          {u"Long file name.txt", u"LONGFI~1.TXT", {}, false},
-                          {u"ПРИВЕТ", std::nullopt, {}, false}};
-    const std::u16string text =
-        u"STRASSE.TXT\r\ne\u0301cole.txt\r\nsofthyphen\r\nlongfi~1.txt\r\nпривет";
-    put_on_clipboard({text_block(text)});
-    CHECK_EQ(session.run_command(), (V{1, 1, 1, 1, 1}));
-
-    // With case: only the decomposed accent and the ignored hyphen still compare equal.
-    session.settings.store_dword(u"CaseSensitive", 1);
-    CHECK_EQ(session.run_command(), (V{0, 1, 1, 0, 0}));
+    check_system_comparison(session);
 }
 
 WINE_TEST(command_reads_a_drop_list_when_there_is_no_text) {
     HostSession session("drop");
-    const std::u16string deep = u"C:\\" + std::u16string(280, u'd') + u"\\deep.txt";
-    session.panel({u"x.txt", u"deep.txt", u"deep", u"C:\\dir\\x.txt"});
-    put_on_clipboard({drop_list_block({u"C:\\dir\\x.txt", deep})});
-    CHECK_EQ(session.run_command(), (V{1, 1, 0, 1}));
-
-    // On a plug-in panel the whole path is compared.
-    session.host.plugin_panel = 1;
-    CHECK_EQ(session.run_command(), (V{0, 0, 0, 1}));
-
-    // Text wins over a drop list; even empty text.
-    session.host.plugin_panel = 0;
-    put_on_clipboard({drop_list_block({u"C:\\dir\\x.txt"}), text_block(u"deep.txt")});
-    CHECK_EQ(session.run_command(), (V{0, 1, 0, 0}));
-    put_on_clipboard({drop_list_block({u"C:\\dir\\x.txt"}), text_block(u"")});
-    CHECK_EQ(session.run_command(), (V{0, 0, 0, 0}));
+    check_drop_list(session);
 }
 
 WINE_TEST(command_uses_the_stored_settings) {

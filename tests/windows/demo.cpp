@@ -9,9 +9,8 @@
 #include <iterator>
 #include <sstream>
 
-#include "fake_host.h"
 #include "harness.h"
-#include "plugin_under_test.h"
+#include "loaded_module.h"
 #include "real_clipboard.h"
 
 namespace wine_test {
@@ -74,20 +73,16 @@ std::vector<pickwell::testing::FakeItem> folder_items(const std::wstring& folder
 
 }  // namespace
 
-int run_demo(const std::wstring& folder, const std::wstring& clipboard_file) {
-    pickwell::testing::FakeHost host;
+int run_demo(const std::wstring& folder, const std::wstring& clipboard_file, DemoCommand command) {
     const std::wstring dll_folder = plugin_path().substr(0, plugin_path().find_last_of(L'\\'));
-    host.messages = language_texts(dll_folder + L"\\PickwellEng.lng");
-    host.items = folder_items(windows_path(folder));
+    const std::vector<std::u16string> texts = language_texts(dll_folder + L"\\PickwellEng.lng");
+    const std::vector<pickwell::testing::FakeItem> items = folder_items(windows_path(folder));
 
     const std::u16string text = from_utf8(read_file(windows_path(clipboard_file)));
     put_on_clipboard({text_block(text)});
+    const DemoRun run = command(items, texts);
 
-    const far2::PluginStartupInfo info = host.startup_info(u"Software\\PickwellDemo");
-    plugin().SetStartupInfoW(&info);
-    far2::PluginInfo menus{};
-    plugin().GetPluginInfoW(&menus);
-    std::printf("Menu entry: %s\n", utf8(menus.PluginMenuStrings[0]).c_str());
+    std::printf("Menu entry: %s\n", utf8(run.menu_entry).c_str());
     std::printf("Clipboard:\n");
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find(u'\n', start), text.size());
@@ -99,18 +94,16 @@ int run_demo(const std::wstring& folder, const std::wstring& clipboard_file) {
         start = end + 1;
     }
 
-    plugin().OpenPluginW(0, 0);
-    const std::vector<int> selections = host.selections();
-    const auto selected =
-        std::count_if(selections.begin(), selections.end(), [](int count) { return count != 0; });
+    const auto selected = std::count_if(run.selections.begin(), run.selections.end(),
+                                        [](int count) { return count != 0; });
     std::printf("Panel %s: %zu items, %d selected\n",
                 utf8(reinterpret_cast<const char16_t*>(windows_path(folder).c_str())).c_str(),
-                host.items.size(), static_cast<int>(selected));
-    for (std::size_t i = 0; i < host.items.size(); ++i) {
-        std::printf("  [%c] %s\n", selections[i] != 0 ? 'x' : ' ',
-                    utf8(*host.items[i].name).c_str());
+                items.size(), static_cast<int>(selected));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        std::printf("  [%c] %s\n", run.selections[i] != 0 ? 'x' : ' ',
+                    utf8(*items[i].name).c_str());
     }
-    return host.violations.empty() ? 0 : 1;
+    return run.clean ? 0 : 1;
 }
 
 }  // namespace wine_test

@@ -2,8 +2,6 @@
 // registry, and panels far larger than usual. Each case names the sound outcome it checks.
 #include <windows.h>
 
-#include <psapi.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -11,6 +9,7 @@
 #include <vector>
 
 #include "block_builders.h"
+#include "command_checks.h"
 #include "host_session.h"
 #include "open_handle_counter.h"
 #include "real_clipboard.h"
@@ -38,18 +37,6 @@ Bytes units(std::u16string_view text) {
     return pickwell::testing::bytes_of(text);
 }
 
-// The command ran to its end (the panel was redrawn) and left neither the clipboard nor a
-// settings key open.
-std::vector<int> run_to_the_end(HostSession& session) {
-    CHECK(count_open_handles());
-    const std::vector<int> selections = session.run_command();
-    const auto commands = session.host.control_commands();
-    CHECK(!commands.empty() && commands.back() == far2::FCTL_REDRAWPANEL);
-    CHECK_EQ(open_handles().clipboard, 0);
-    CHECK_EQ(open_handles().keys, 0);
-    return selections;
-}
-
 void reset_settings(const HostSession& session) {
     RegDeleteTreeW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(session.settings.root()));
 }
@@ -69,7 +56,7 @@ void store_exactly(const TestRootKey& settings, const char16_t* name, std::uint3
 const pickwell::testing::FakeHost& show_dialog(HostSession& session) {
     session.host.calls.clear();
     session.host.dialog.closed_by = kCancelButton;
-    CHECK(count_open_handles());
+    CHECK(count_open_handles(true));
     CHECK_EQ(plugin().ConfigureW(0), far2::kFalse);
     CHECK_EQ(open_handles().keys, 0);
     CHECK_EQ(session.host.open_dialogs, 0);
@@ -78,67 +65,17 @@ const pickwell::testing::FakeHost& show_dialog(HostSession& session) {
 
 WINE_TEST(hostile_ansi_drop_list_is_read_in_the_ansi_code_page) {
     HostSession session("ansi_drop");
-    // An old program's list: one byte per character, in the ANSI code page.
-    const char ansi[] = "caf\xE9 menu.txt";
-    wchar_t decoded[32];
-    const int length = MultiByteToWideChar(CP_ACP, 0, ansi, -1, decoded, 32);
-    CHECK(length > 1);
-    const std::u16string name(reinterpret_cast<const char16_t*>(decoded),
-                              static_cast<std::size_t>(length - 1));
-    session.panel({name, u"cafe menu.txt", u"other.txt"});
-    put_on_clipboard(
-        {drop_list_block({u"C:\\old\\caf\u00E9 menu.txt", u"C:\\old\\other.txt"}, false)});
-    CHECK_EQ(run_to_the_end(session), (V{1, 0, 1}));
+    check_ansi_drop_list(session);
 }
 
 WINE_TEST(hostile_drop_list_pointing_past_its_end_selects_nothing) {
     HostSession session("drop_offset");
-    session.panel({u"x.txt"});
-    const Bytes sound = pickwell::testing::drop_block({u"C:\\dir\\x.txt"});
-    struct Case {
-        const char* what;
-        std::uint32_t files_at;
-    };
-    const Case cases[] = {
-        {"well past its end", static_cast<std::uint32_t>(sound.size() + 64)},
-        {"at the largest signed offset", 0x7FFFFFFF},
-        {"at the largest offset", 0xFFFFFFFF},
-    };
-    for (const Case& c : cases) {
-        Bytes block = sound;
-        std::memcpy(block.data(), &c.files_at, sizeof c.files_at);
-        put_on_clipboard({{CF_HDROP, block}});
-        if (!CHECK_EQ(run_to_the_end(session), (V{0}))) {
-            std::printf("    in case: offset %s\n", c.what);
-        }
-    }
-    // Too short for its own header.
-    put_on_clipboard({{CF_HDROP, Bytes(sound.begin(), sound.begin() + 12)}});
-    CHECK_EQ(run_to_the_end(session), (V{0}));
-    // The same list with its offset intact is read: only the offsets made the difference.
-    put_on_clipboard({{CF_HDROP, sound}});
-    CHECK_EQ(run_to_the_end(session), (V{1}));
+    check_drop_list_offsets(session);
 }
 
 WINE_TEST(hostile_panel_of_a_million_items_is_walked_once_and_marked_where_named) {
     HostSession session("million");
-    constexpr int kItems = 1'000'000;
-    session.host.items.reserve(kItems);
-    for (int i = 0; i < kItems; ++i) {
-        const std::string name = "item-" + std::to_string(i) + ".txt";
-        session.host.items.push_back(
-            {std::u16string(name.begin(), name.end()), std::nullopt, std::nullopt, false});
-    }
-    put_on_clipboard(
-        {text_block(u"item-0.txt\r\nITEM-500000.TXT\r\nitem-999999.txt\r\n"
-                    u"item-1000000.txt\r\n")});
-    run_to_the_end(session);
-    CHECK_EQ(session.host.selected_indices(), (V{0, 500000, 999999}));
-    int fetches = 0;
-    for (const auto& call : session.host.calls) {
-        fetches += call.command == far2::FCTL_GETPANELITEM ? 1 : 0;
-    }
-    CHECK_EQ(fetches, 2 * kItems);
+    check_million_items(session);
 }
 
 WINE_TEST(hostile_flags_of_every_type_and_size_read_by_their_first_four_bytes) {
@@ -226,62 +163,10 @@ WINE_TEST(hostile_separators_of_every_type_and_size_read_whole_or_not_at_all) {
     }
 }
 
-// Lines "name-<n>.txt" filling `bytes` bytes of a clipboard text block, written in place so that
-// the test itself holds no second copy while the command is measured.
-bool put_generated_text(std::size_t bytes, const std::u16string& last_line) {
-    if (!OpenClipboard(nullptr)) {
-        return false;
-    }
-    EmptyClipboard();
-    const std::size_t units = bytes / sizeof(char16_t);
-    const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, units * sizeof(char16_t));
-    bool put = false;
-    if (block != nullptr) {
-        if (auto* text = static_cast<char16_t*>(GlobalLock(block))) {
-            std::size_t at = 0;
-            const std::size_t room = units - last_line.size() - 1;
-            for (std::size_t n = 0;; ++n) {
-                const std::string line = "a-rather-long-name-" + std::to_string(n) + ".txt\r\n";
-                if (at + line.size() > room) {
-                    break;
-                }
-                for (const char c : line) {
-                    text[at++] = static_cast<char16_t>(c);
-                }
-            }
-            std::memcpy(text + at, last_line.c_str(), (last_line.size() + 1) * sizeof(char16_t));
-            GlobalUnlock(block);
-            put = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
-        }
-        if (!put) {
-            GlobalFree(block);
-        }
-    }
-    CloseClipboard();
-    return put;
-}
-
-std::size_t peak_working_set() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PeakWorkingSetSize;
-}
-
 // Run on its own (its own process), so that no earlier test has raised the peak it measures.
 WINE_TEST(memory_clipboard_text_of_100_mb_completes_in_memory_proportional_to_it) {
     HostSession session("big_text");
-    session.panel({u"a-rather-long-name-7.txt", u"the-last.txt", u"absent.txt"});
-    constexpr std::size_t kTextBytes = std::size_t{100} << 20;
-    CHECK(put_generated_text(kTextBytes, u"the-last.txt"));
-
-    const std::size_t peak_before = peak_working_set();
-    CHECK_EQ(run_to_the_end(session), (V{1, 1, 0}));
-    const std::size_t growth = peak_working_set() - peak_before;
-    std::printf("    peak working set grew by %zu MB for %zu MB of text\n", growth >> 20,
-                kTextBytes >> 20);
-    // The text copied once, its names and their index: a few bytes per byte of text.
-    CHECK(growth <= 6 * kTextBytes);
+    check_huge_text(session);
 }
 
 }  // namespace

@@ -1,63 +1,28 @@
-// The Windows test host: loads Pickwell.dll as the host does and runs the Wine tests, or shows
-// the command at work on a folder.
-//
-//   pickwell_host [--dll PATH] [TEST-PREFIX...]
-//   pickwell_host [--dll PATH] --demo FOLDER CLIPBOARD-TEXT-FILE
-#include <fcntl.h>
-#include <io.h>
-#include <windows.h>
-
-#include <cstdio>
-
-#include <string>
-#include <vector>
-
-#include "demo.h"
-#include "harness.h"
+// The Windows test host for the Far 2 module: loads Pickwell.dll as the host does and runs the
+// Wine tests, or shows the command at work on a folder (see program_main.h).
+#include "fake_host.h"
 #include "plugin_under_test.h"
+#include "program_main.h"
 
 namespace {
 
-std::wstring next_to_this_program(const wchar_t* file) {
-    wchar_t self[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path(self, length);
-    return path.substr(0, path.find_last_of(L"\\/") + 1) + file;
-}
+using namespace wine_test;
 
-std::string narrow(const wchar_t* text) {
-    std::string out;
-    for (; *text != L'\0'; ++text) {
-        out.push_back(static_cast<char>(*text));
-    }
-    return out;
+DemoRun far2_demo(const std::vector<pickwell::testing::FakeItem>& items,
+                  const std::vector<std::u16string>& texts) {
+    pickwell::testing::FakeHost host;
+    host.messages = texts;
+    host.items = items;
+    const far2::PluginStartupInfo info = host.startup_info(u"Software\\PickwellDemo");
+    plugin().SetStartupInfoW(&info);
+    far2::PluginInfo menus{};
+    plugin().GetPluginInfoW(&menus);
+    plugin().OpenPluginW(0, 0);
+    return {menus.PluginMenuStrings[0], host.selections(), host.violations.empty()};
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    // Plain "\n" line ends, as the Linux side reads them.
-    _setmode(_fileno(stdout), _O_BINARY);
-    std::wstring dll = next_to_this_program(L"Pickwell.dll");
-    std::vector<std::wstring> rest;
-    for (int i = 1; i < argc; ++i) {
-        if (std::wstring(argv[i]) == L"--dll" && i + 1 < argc) {
-            dll = argv[++i];
-        } else {
-            rest.emplace_back(argv[i]);
-        }
-    }
-    wine_test::load_plugin(dll);
-
-    if (!rest.empty() && rest[0] == L"--demo") {
-        if (rest.size() != 3) {
-            return 2;
-        }
-        return wine_test::run_demo(rest[1], rest[2]);
-    }
-    std::vector<std::string> filters;
-    for (const auto& filter : rest) {
-        filters.push_back(narrow(filter.c_str()));
-    }
-    return wine_test::run(filters);
+    return run_test_program(argc, argv, {L"Pickwell.dll", &load_plugin, &far2_demo});
 }

@@ -101,17 +101,19 @@ void* as_pointer(auto function) {
 
 }  // namespace
 
-bool count_open_handles() {
-    static const bool rerouted = [] {
+bool count_open_handles(bool registry) {
+    static const bool rerouted = [registry] {
         const HMODULE module = GetModuleHandleW(L"Pickwell.dll");
         if (module == nullptr) {
             return false;
         }
-        bool all = reroute(module, "RegOpenKeyExW", as_pointer(&counting_open_key));
-        all = reroute(module, "RegCreateKeyExW", as_pointer(&counting_create_key)) && all;
-        all = reroute(module, "RegCloseKey", as_pointer(&counting_close_key)) && all;
-        all = reroute(module, "OpenClipboard", as_pointer(&counting_open_clipboard)) && all;
+        bool all = reroute(module, "OpenClipboard", as_pointer(&counting_open_clipboard));
         all = reroute(module, "CloseClipboard", as_pointer(&counting_close_clipboard)) && all;
+        if (registry) {
+            all = reroute(module, "RegOpenKeyExW", as_pointer(&counting_open_key)) && all;
+            all = reroute(module, "RegCreateKeyExW", as_pointer(&counting_create_key)) && all;
+            all = reroute(module, "RegCloseKey", as_pointer(&counting_close_key)) && all;
+        }
         return all;
     }();
     return rerouted;

@@ -1,4 +1,4 @@
-// Counts the registry keys and clipboard sessions the loaded Pickwell.dll opens and closes, by
+// Counts the clipboard sessions and registry keys the loaded Pickwell.dll opens and closes, by
 // routing its imports of those functions through counting wrappers.
 #pragma once
 
@@ -10,8 +10,9 @@ struct OpenHandles {
     int keys_ever = 0;  // opened or created so far: shows that the counting works
 };
 
-// Reroutes the imports of the loaded DLL once; false when one of them was not found.
-bool count_open_handles();
+// Reroutes the imports of the loaded DLL once: the clipboard's always, the registry's when
+// `registry` says so; false when one of them was not found.
+bool count_open_handles(bool registry);
 const OpenHandles& open_handles();
 
 }  // namespace wine_test

@@ -1,9 +1,10 @@
-// The built Pickwell.dll, loaded as the host loads it, with its four entry points.
+// The built Far 2 Pickwell.dll, loaded as the host loads it, with its four entry points.
 #pragma once
 
 #include <string>
 
 #include "host/far2/plugin_api.h"
+#include "loaded_module.h"
 
 namespace wine_test {
 
@@ -18,10 +19,6 @@ struct PluginExports {
 
 // Loaded once per run, from the path given on the command line or next to this program.
 const PluginExports& plugin();
-const std::wstring& plugin_path();
 void load_plugin(const std::wstring& path);
-
-// A Windows path for a path given in Unix form (Wine maps the root as drive Z:).
-std::wstring windows_path(std::wstring path);
 
 }  // namespace wine_test

@@ -3,26 +3,17 @@
 #include <algorithm>
 #include <vector>
 
-#include "host/dialog_handle.h"
 #include "host/dialog_item_fields.h"
+#include "host/host_dialog.h"
 
 namespace pickwell::far2 {
 namespace {
 
-static_assert(DM_GETCHECK == kDmGetCheck && DM_GETCONSTTEXTPTR == kDmGetConstTextPtr);
 static_assert(DI_TEXT == kItemText && DI_DOUBLEBOX == kItemDoubleBox && DI_EDIT == kItemEdit &&
               DI_BUTTON == kItemButton && DI_CHECKBOX == kItemCheckBox &&
               DIF_CENTERGROUP == kItemCenterGroup && DIF_SEPARATOR == kItemSeparator);
 
-// A dialog the host created, freed by the host when it goes.
-class DialogHandle final : public HostDialogBase<HostContext> {
-  public:
-    using HostDialogBase::HostDialogBase;
-    std::u16string text_of(int item) const override {
-        const WChar* text = text_pointer<WChar>(item);
-        return text != nullptr ? text : u"";
-    }
-};
+using DialogHandle = HostDialog<HostContext, WChar, DM_GETCHECK, DM_GETCONSTTEXTPTR>;
 
 }  // namespace
 
@@ -56,11 +47,7 @@ bool HostDialogRunner::run(const DialogRequest& request,
     const DialogHandle dialog(host_,
                               host_.dialog_init(-1, -1, request.width, request.height, items.data(),
                                                 static_cast<unsigned>(items.size())));
-    if (!dialog || dialog.run() != request.confirm) {
-        return false;
-    }
-    confirmed(dialog);
-    return true;
+    return dialog.run(request.confirm, confirmed);
 }
 
 }  // namespace pickwell::far2

@@ -1,14 +1,13 @@
 // The four entry points Far 2 looks up by name. Each is one guarded call into the module:
 // nothing may unwind into the host.
+#include "host/entry_point.h"
 #include "host/far2/plugin.h"
-#include "host/guarded_call.h"
 #include "platform/win32_platform.h"
 
 namespace {
 
-using pickwell::guarded;
-
 namespace far2 = pickwell::far2;
+using pickwell::guarded;
 
 far2::Plugin& plugin() {
     static far2::Plugin instance(pickwell::win32_platform());

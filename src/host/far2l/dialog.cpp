@@ -2,26 +2,18 @@
 
 #include <algorithm>
 
-#include "host/dialog_handle.h"
 #include "host/dialog_item_fields.h"
+#include "host/host_dialog.h"
 #include "platform/utf32_text.h"
 
 namespace pickwell::far2l {
 namespace {
 
-static_assert(DM_GETCHECK == kDmGetCheck && DM_GETCONSTTEXTPTR == kDmGetConstTextPtr);
 static_assert(DI_TEXT == kItemText && DI_DOUBLEBOX == kItemDoubleBox && DI_EDIT == kItemEdit &&
               DI_BUTTON == kItemButton && DI_CHECKBOX == kItemCheckBox &&
               DIF_CENTERGROUP == kItemCenterGroup && DIF_SEPARATOR == kItemSeparator);
 
-// A dialog the host created, freed by the host when it goes.
-class DialogHandle final : public HostDialogBase<HostContext> {
-  public:
-    using HostDialogBase::HostDialogBase;
-    std::u16string text_of(int item) const override {
-        return utf16_from_host(text_pointer<WChar>(item));
-    }
-};
+using DialogHandle = HostDialog<HostContext, WChar, DM_GETCHECK, DM_GETCONSTTEXTPTR>;
 
 }  // namespace
 
@@ -56,11 +48,7 @@ bool HostDialogRunner::run(const DialogRequest& request,
     const DialogHandle handle(
         host_, host_.dialog_init(-1, -1, request.width, request.height, dialog.items.data(),
                                  static_cast<unsigned>(dialog.items.size())));
-    if (!handle || handle.run() != request.confirm) {
-        return false;
-    }
-    confirmed(handle);
-    return true;
+    return handle.run(request.confirm, confirmed);
 }
 
 }  // namespace pickwell::far2l

@@ -1,7 +1,7 @@
 // The four entry points far2l looks up by name, the only symbols the module shows. Each is one
 // guarded call into the module: nothing may unwind into the host.
+#include "host/entry_point.h"
 #include "host/far2l/plugin.h"
-#include "host/guarded_call.h"
 #include "platform/collation_far2l.h"
 #include "platform/profile_location.h"
 #include "platform/winport_clipboard_host.h"
