@@ -1,0 +1,63 @@
+// Spellings of a few random words, for the random panels: names that meet often, each spelled in
+// one of the ways its letters may be written.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "dice.h"
+
+namespace pickwell::testing {
+
+template <typename String>
+class RandomWords {
+  public:
+    // A letter, with the ways it may be spelled.
+    using Letter = std::vector<String>;
+
+    // Picks the words; `separator` ends a folder in a path.
+    RandomWords(Dice& dice, const std::vector<Letter>& letters,
+                typename String::value_type separator)
+        : dice_(dice), letters_(letters), separator_(separator), words_(2 + dice.below(8)) {
+        for (Word& word : words_) {
+            word.resize(1 + dice.below(3));
+            for (std::size_t& letter : word) {
+                letter = dice.below(letters.size());
+            }
+        }
+    }
+
+    // One of the words, spelled anew, sometimes with a space between two letters.
+    String word() {
+        const Word& word = words_[dice_.below(words_.size())];
+        String text;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            const Letter& letter = letters_[word[i]];
+            text += letter[dice_.below(letter.size())];
+            if (i + 1 < word.size() && dice_.one_in(6)) {
+                text += ' ';
+            }
+        }
+        return text;
+    }
+
+    // A word, sometimes behind a folder.
+    String path() {
+        String text;
+        if (dice_.one_in(4)) {
+            text = word();
+            text += separator_;
+        }
+        return text + word();
+    }
+
+  private:
+    using Word = std::vector<std::size_t>;  // letters by index
+
+    Dice& dice_;
+    const std::vector<Letter>& letters_;
+    typename String::value_type separator_;
+    std::vector<Word> words_;
+};
+
+}  // namespace pickwell::testing
