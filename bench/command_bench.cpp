@@ -2,6 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_panel.h"
+#include "fake_host.h"
 #include "host/far2/panel.h"
 #include "host/far2/plugin.h"
 #include "platform/clipboard_memory.h"
