@@ -13,6 +13,12 @@ const std::vector<RandomWords<std::u32string>::Letter> kLetters = {
     {U"a", U"A", U"\uFF41", U"\uFF21"},  // and fullwidth
     {U"\u03C3", U"\u03A3", U"\u03C2"},   // σ Σ ς
     {U"\u01C4", U"\u01C5", U"\u01C6"},   // Ǆ ǅ ǆ
+    {U"\u03BC", U"\u039C", U"\u00B5"},   // μ Μ µ
+    {U"s", U"S", U"\u017F"},             // s S ſ
+    {U"\u03B2", U"\u0392", U"\u03D0"},   // β Β ϐ
+    {U"\u0432", U"\u0412", U"\u1C80"},   // в В ᲀ
+    {U"\u10D0", U"\u1C90"},              // ა Ა
+    {U"\uA7C3", U"\uA7C2"},              // a letter far2l does not upper-case
     {U"\u00E9", U"\u00C9", U"e\u0301"},  // é É e + accent
     {U"\u00DF", U"SS", U"\u1E9E"},       // ß SS ẞ
     {U"i", U"I", U"\u0131", U"\u0130"},  // i I ı İ

@@ -43,12 +43,9 @@ TEST(Far2lCollation, ComparesCodePointsUpperCasedOneByOne) {
         {u"\U0001F600", u"\U0001F601", false, false},  // nor are neighbours outside the BMP
         {u"a-b", u"ab", false, false},
         {u"a\u00ADb", u"ab", false, false},  // nothing is ignored
-        // One code point to one, as LUpper maps them: no expansion, no special forms.
+        // One code point to one, as LUpper maps them: no expansion.
         {u"stra\u00DFe", u"STRASSE", false, false},
-        {u"\u0130", u"i", false, false},       // İ i
-        {u"\u0131", u"I", false, false},       // ı I
-        {u"\u03C2", u"\u03C3", false, false},  // ς σ: the host leaves ς as it is
-        {u"\u01C5", u"\u01C6", false, false},  // ǅ ǆ: nor does it touch title case
+        {u"\u0130", u"i", false, false},  // İ i: İ has no upper case to meet i at
         {u"", u"", true, true},
         {u"a", u"a ", false, false},
         // Long enough for the word-at-a-time paths, the difference further on.
@@ -118,11 +115,68 @@ TEST(UpperCaseTable, IsSortedAndMapsWithinItsPlane) {
         char32_t c;
         char32_t upper;
     } samples[] = {{U'a', U'A'},        {U'\u00E0', U'\u00C0'}, {U'\u00DF', U'\u00DF'},
-                   {0x0101, 0x0100},    {0x0100, 0x0100},       {0x0131, 0x0131},
+                   {0x0101, 0x0100},    {0x0100, 0x0100},       {0x0131, U'I'},
                    {0x10428, 0x10400},  {0x1F600, 0x1F600},     {0xDFFF, 0xDFFF},
                    {0x110000, 0x110000}};
     for (const auto& s : samples) {
         EXPECT_EQ(upper_case(s.c), s.upper) << std::hex << static_cast<std::uint32_t>(s.c);
+    }
+}
+
+TEST(UpperCaseTable, IsFar2lsTable) {
+    // far2l 2.8.0's table changes 1175 BMP code points; the letters it knows beyond Wine's older
+    // tables meet their upper and lower case both ways, and only without case.
+    int changed = 0;
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        changed += upper_case(c) != c ? 1 : 0;
+    }
+    EXPECT_EQ(changed, 1175);
+
+    const struct {
+        char32_t c;
+        char32_t upper;
+    } far2l_upper[] = {
+        {0x03C2, 0x03A3},  // ς Σ
+        {0x03C3, 0x03A3},  // σ Σ
+        {0x00B5, 0x039C},  // µ Μ
+        {0x017F, U'S'},    // ſ S
+        {0x01C5, 0x01C4},  // ǅ Ǆ
+        {0x01C6, 0x01C4},  // ǆ Ǆ
+        {0x03D0, 0x0392},  // ϐ Β
+        {0x1C80, 0x0412},  // ᲀ В
+        {0x0131, U'I'},    // ı I
+        {0x10D0, 0x1C90},  // ა Ა
+        {0x00DF, 0x00DF},  // ß has none
+        // Letters of Unicode 12 to 14 that far2l leaves as they are.
+        {0x0282, 0x0282},
+        {0xA7C3, 0xA7C3},
+        {0xA7F6, 0xA7F6},
+    };
+    for (const auto& s : far2l_upper) {
+        EXPECT_EQ(upper_case(s.c), s.upper) << std::hex << static_cast<std::uint32_t>(s.c);
+    }
+
+    const Far2lCollation collation;
+    const struct {
+        std::u16string a;
+        std::u16string b;
+    } meet_without_case[] = {
+        {u"\u03BF\u03B4\u03BF\u03C2", u"\u039F\u0394\u039F\u03A3"},  // οδος ΟΔΟΣ
+        {u"\u03BF\u03B4\u03BF\u03C2", u"\u03BF\u03B4\u03BF\u03C3"},  // οδος οδοσ
+        {u"\u00B5", u"\u03BC"},                                      // µ μ
+        {u"\u00B5", u"\u039C"},                                      // µ Μ
+        {u"\u01C5", u"\u01C6"},                                      // ǅ ǆ
+        {u"\u01C5", u"\u01C4"},                                      // ǅ Ǆ
+        {u"\u017F", u"S"},                                           // ſ S
+        {u"\u017F", u"s"},                                           // ſ s
+        {u"\u03D0", u"\u03B2"},                                      // ϐ β
+        {u"\u1C80", u"\u0432"},                                      // ᲀ в
+        {u"\u0131", u"i"},                                           // ı i
+        {u"\u10D0", u"\u1C90"},                                      // ა Ა
+    };
+    for (const auto& m : meet_without_case) {
+        expect_equal_as(collation, m.a, m.b, CaseRule::Insensitive, true);
+        expect_equal_as(collation, m.a, m.b, CaseRule::Sensitive, false);
     }
 }
 
