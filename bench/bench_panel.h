@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "scripted_host.h"
+#include "support/scripted_host.h"
 
 namespace pickwell::bench {
 

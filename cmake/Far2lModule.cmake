@@ -5,16 +5,16 @@ include(CheckLinkerFlag)
 # far2l's text, comparison, clipboard formats and settings files, as pure functions where they
 # can be; tested natively and fuzzed.
 add_library(pickwell_far2l_platform STATIC
-    src/platform/collation_far2l.cpp
-    src/platform/far2l_clipboard_source.cpp
-    src/platform/ini_text.cpp
-    src/platform/posix_environment.cpp
-    src/platform/profile_location.cpp
-    src/platform/settings_file_posix.cpp
-    src/platform/upper_case_table.cpp
-    src/platform/uri_list.cpp
-    src/platform/utf32_text.cpp
-    src/platform/utf8_text.cpp
+    src/platform/far2l/clipboard_source.cpp
+    src/platform/far2l/collation.cpp
+    src/platform/far2l/ini_text.cpp
+    src/platform/far2l/profile_location.cpp
+    src/platform/far2l/upper_case_table.cpp
+    src/platform/far2l/uri_list.cpp
+    src/platform/far2l/utf32_text.cpp
+    src/platform/far2l/utf8_text.cpp
+    src/platform/posix/environment.cpp
+    src/platform/posix/settings_file.cpp
 )
 target_link_libraries(pickwell_far2l_platform PUBLIC pickwell_core)
 pickwell_warnings(pickwell_far2l_platform)
@@ -30,7 +30,7 @@ target_link_libraries(pickwell_far2l PUBLIC pickwell_far2l_platform)
 pickwell_warnings(pickwell_far2l)
 
 # The in-memory clipboard of the tests.
-add_library(pickwell_far2l_memory STATIC src/platform/winport_clipboard_memory.cpp)
+add_library(pickwell_far2l_memory STATIC src/platform/memory/far2l/clipboard.cpp)
 target_link_libraries(pickwell_far2l_memory PUBLIC pickwell_core)
 pickwell_warnings(pickwell_far2l_memory)
 
@@ -49,7 +49,7 @@ endif()
 # far2l executable when it loads us, so undefined symbols must be allowed.
 add_library(pickwell_far2l_module MODULE
     src/host/far2l/exports.cpp
-    src/platform/winport_clipboard_host.cpp
+    src/platform/far2l/host_clipboard.cpp
 )
 target_link_libraries(pickwell_far2l_module PRIVATE pickwell_far2l)
 set_target_properties(pickwell_far2l_module PROPERTIES
@@ -80,4 +80,4 @@ set_property(TARGET pickwell_far2l_module APPEND PROPERTY LINK_DEPENDS
 add_custom_command(TARGET pickwell_far2l_module POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/res/PickwellEng.lng
             ${PROJECT_SOURCE_DIR}/res/PickwellRus.lng $<TARGET_FILE_DIR:pickwell_far2l_module>)
-add_subdirectory(tests/far2l)
+add_subdirectory(tests/far2l/host)

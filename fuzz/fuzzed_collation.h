@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/collation_memory.h"
+#include "platform/memory/collation.h"
 
 namespace pickwell::fuzzing {
 

@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Fuzzes each target for a while, one after another, from the seeds in fuzz/corpus and what
-# earlier runs found (kept in build/fuzz/fuzz/corpus). A fault stops it with the failing input
-# saved as build/fuzz/<target>-crash-*; a reproducing run is  build/fuzz/fuzz/<target>_fuzz FILE.
+# Fuzzes each target for a while, one after another, from the seeds in fuzz/<folder>/corpus and
+# what earlier runs found (kept in build/fuzz/fuzz/corpus). A target is <folder>/<name>; a fault
+# stops it with the failing input saved as build/fuzz/<folder>_<name>-crash-*, and a reproducing
+# run is  build/fuzz/fuzz/<folder>_<name>_fuzz FILE.
 #
 #   scripts/fuzz.sh [seconds per target, default 600] [target ...]
-#   targets: name_parser select_command config_dialog far3_command far2l_clipboard uri_list
-#   ini_file (default: all)
+#   targets: core/name_parser far2/command far2/config_dialog far3/command far2l/clipboard
+#   far2l/uri_list far2l/ini_file (default: all)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-600}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(name_parser select_command config_dialog far3_command
-                                     far2l_clipboard uri_list ini_file)
+[ ${#targets[@]} -eq 0 ] && targets=(core/name_parser far2/command far2/config_dialog
+                                     far3/command far2l/clipboard far2l/uri_list far2l/ini_file)
 
 scripts/ensure-deps.sh
 cmake --preset fuzz >/dev/null
@@ -21,13 +22,14 @@ cmake --build --preset fuzz -j "$(nproc)"
 mkdir -p build/fuzz/logs
 
 for target in "${targets[@]}"; do
+    folder=${target%%/*} name=${target#*/}
     found=build/fuzz/fuzz/corpus/$target
-    log=build/fuzz/logs/$target.log
+    log=build/fuzz/logs/${folder}_$name.log
     mkdir -p "$found"
     echo "== $target, ${seconds} s (log: $log)"
-    if ! "build/fuzz/fuzz/${target}_fuzz" -max_total_time="$seconds" -timeout=10 \
-            -print_final_stats=1 -artifact_prefix="build/fuzz/$target-" \
-            "$found" "fuzz/corpus/$target" >"$log" 2>&1; then
+    if ! "build/fuzz/fuzz/${folder}_${name}_fuzz" -max_total_time="$seconds" -timeout=10 \
+            -print_final_stats=1 -artifact_prefix="build/fuzz/${folder}_$name-" \
+            "$found" "fuzz/$folder/corpus/$name" >"$log" 2>&1; then
         tail -n 60 "$log"
         exit 1
     fi

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/dialog_runner.h"
-#include "platform/utf32_text.h"
+#include "platform/far2l/utf32_text.h"
 
 namespace pickwell {
 

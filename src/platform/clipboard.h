@@ -1,6 +1,6 @@
 // The system clipboard, reduced to what the command needs: open it, hand over the raw bytes of
 // one format's block while it is open, close it. Turning those bytes into text or file names is
-// the caller's business (see clipboard_blocks.h).
+// the caller's business (see win32/clipboard_blocks.h).
 #pragma once
 
 #include <cstddef>

@@ -9,8 +9,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "platform/unit_search.h"
 #include "select/prefetch.h"
-#include "select/unit_search.h"
 
 namespace pickwell {
 namespace {

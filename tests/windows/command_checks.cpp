@@ -9,11 +9,11 @@
 #include <optional>
 #include <string>
 
-#include "block_builders.h"
 #include "harness.h"
 #include "plain_rule.h"
-#include "random_panels.h"
 #include "real_clipboard.h"
+#include "support/block_builders.h"
+#include "support/random_panels.h"
 
 namespace wine_test {
 namespace {

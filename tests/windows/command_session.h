@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "scripted_host.h"
+#include "support/scripted_host.h"
 
 namespace wine_test {
 

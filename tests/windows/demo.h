@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "scripted_host.h"
+#include "support/scripted_host.h"
 
 namespace wine_test {
 

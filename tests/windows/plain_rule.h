@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "support/far2/fake_host.h"
 
 namespace wine_test {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "block_builders.h"
+#include "support/block_builders.h"
 
 namespace wine_test {
 

@@ -2,7 +2,7 @@
 // nothing may unwind into the host.
 #include "host/entry_point.h"
 #include "host/far2/plugin.h"
-#include "platform/win32_platform.h"
+#include "platform/win32/platform.h"
 
 namespace {
 

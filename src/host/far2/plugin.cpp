@@ -3,7 +3,7 @@
 #include "config/config_dialog.h"
 #include "host/far2/dialog.h"
 #include "host/far2/panel.h"
-#include "platform/windows_clipboard_source.h"
+#include "platform/win32/clipboard_source.h"
 #include "select/select_command.h"
 
 namespace pickwell::far2 {

@@ -4,7 +4,7 @@
 
 #include "host/dialog_item_fields.h"
 #include "host/host_dialog.h"
-#include "platform/utf32_text.h"
+#include "platform/far2l/utf32_text.h"
 
 namespace pickwell::far2l {
 namespace {

@@ -2,9 +2,9 @@
 // guarded call into the module: nothing may unwind into the host.
 #include "host/entry_point.h"
 #include "host/far2l/plugin.h"
-#include "platform/collation_far2l.h"
-#include "platform/profile_location.h"
-#include "platform/winport_clipboard_host.h"
+#include "platform/far2l/collation.h"
+#include "platform/far2l/host_clipboard.h"
+#include "platform/far2l/profile_location.h"
 
 #define PICKWELL_EXPORT extern "C" __attribute__((visibility("default")))
 

@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "core/settings.h"
-#include "platform/ini_text.h"
+#include "platform/far2l/ini_text.h"
+#include "platform/far2l/utf32_text.h"
+#include "platform/far2l/utf8_text.h"
 #include "platform/settings_file.h"
-#include "platform/utf32_text.h"
-#include "platform/utf8_text.h"
 
 namespace pickwell::far2l {
 namespace {

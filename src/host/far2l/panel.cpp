@@ -5,7 +5,7 @@
 #include <cstring>
 #include <new>
 
-#include "platform/utf32_text.h"
+#include "platform/far2l/utf32_text.h"
 
 namespace pickwell::far2l {
 

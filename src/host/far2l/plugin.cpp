@@ -5,7 +5,7 @@
 #include "host/far2l/ini_settings.h"
 #include "host/far2l/panel.h"
 #include "host/far2l/texts.h"
-#include "platform/far2l_clipboard_source.h"
+#include "platform/far2l/clipboard_source.h"
 #include "select/select_command.h"
 
 namespace pickwell::far2l {

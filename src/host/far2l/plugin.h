@@ -8,7 +8,7 @@
 
 #include "host/far2l/host_context.h"
 #include "platform/collation.h"
-#include "platform/winport_clipboard.h"
+#include "platform/far2l/clipboard.h"
 
 namespace pickwell::far2l {
 

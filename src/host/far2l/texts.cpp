@@ -1,6 +1,6 @@
 #include "host/far2l/texts.h"
 
-#include "platform/utf32_text.h"
+#include "platform/far2l/utf32_text.h"
 
 namespace pickwell::far2l {
 

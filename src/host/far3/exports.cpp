@@ -2,8 +2,8 @@
 // nothing may unwind into the host.
 #include "host/entry_point.h"
 #include "host/far3/plugin.h"
-#include "platform/clipboard_win32.h"
-#include "platform/collation_win32.h"
+#include "platform/win32/clipboard.h"
+#include "platform/win32/collation.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "host/far3/host_settings.h"
 #include "host/far3/macro_result.h"
 #include "host/far3/panel.h"
-#include "platform/windows_clipboard_source.h"
+#include "platform/win32/clipboard_source.h"
 #include "select/select_command.h"
 
 namespace pickwell::far3 {

@@ -1,0 +1,77 @@
+// The selection command through the far2l adapter: the fake far2l host's packed records and
+// UTF-32 names, the in-memory far2l clipboard and far2l's comparison.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+
+#include "host/far2l/plugin.h"
+#include "platform/far2l/collation.h"
+#include "platform/memory/far2l/clipboard.h"
+#include "support/far2l/fake_host.h"
+
+namespace pickwell::bench {
+namespace {
+
+std::u32string numbered(const char* format, std::size_t number) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, number);
+    return {text, text + std::char_traits<char>::length(text)};
+}
+
+struct Far2lModule {
+    testing::Far2lFakeHost host;
+    MemoryWinPortClipboard clipboard;
+    Far2lCollation collation;
+    // No profile: the settings read as the defaults without a file to open.
+    far2l::Plugin plugin{{clipboard, collation, [] { return std::optional<std::string>(); }}};
+
+    explicit Far2lModule(std::size_t items) {
+        // As the Far 2 benchmark: items named like files of a big folder.
+        for (std::size_t i = 0; i < items; ++i) {
+            host.items.push_back(
+                {numbered("Measurement %06zu of the day.csv", i), std::nullopt, false});
+        }
+        host.start([&](const far2l::PluginStartupInfo* info) { plugin.set_startup_info(info); });
+    }
+
+    void run_command() {
+        host.calls.clear();
+        benchmark::DoNotOptimize(plugin.open_plugin());
+    }
+};
+
+// Every other name names an item in another case, the rest name nothing there.
+std::u32string far2l_names_text(std::size_t count) {
+    std::u32string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += i % 2 == 0 ? numbered("MEASUREMENT %06zu OF THE DAY.CSV", i)
+                           : numbered("Missing %06zu.csv", i);
+        text += U"\n";
+    }
+    return text;
+}
+
+void far2l_command(benchmark::State& state) {
+    const auto size = static_cast<std::size_t>(state.range(0));
+    Far2lModule module(size);
+    module.clipboard.put_text(far2l_names_text(size));
+    for (auto _ : state) {
+        module.run_command();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(far2l_command)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The floor: an empty clipboard, so only the host calls and each name's conversion remain.
+void far2l_command_empty_list(benchmark::State& state) {
+    Far2lModule module(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state) {
+        module.run_command();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(far2l_command_empty_list)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace pickwell::bench

@@ -1,0 +1,278 @@
+// The far2l adapter over a fake far2l host, the in-memory clipboard and a settings file in a
+// folder of its own.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "host/far2l/plugin.h"
+#include "host/far2l/texts.h"
+#include "platform/far2l/collation.h"
+#include "platform/memory/far2l/clipboard.h"
+#include "support/far2l/fake_host.h"
+#include "support/temp_folder.h"
+
+namespace pickwell::testing {
+namespace {
+
+using far2l::FCTL_BEGINSELECTION;
+using far2l::FCTL_ENDSELECTION;
+using far2l::FCTL_GETPANELINFO;
+using far2l::FCTL_GETPANELITEM;
+using far2l::FCTL_REDRAWPANEL;
+using far2l::FCTL_SETSELECTION;
+
+class Far2lPluginTest : public ::testing::Test {
+  protected:
+    void start() {
+        host.start([&](const far2l::PluginStartupInfo* info) { plugin.set_startup_info(info); });
+    }
+    std::string settings() const { return profile / "plugins/pickwell/config.ini"; }
+
+    // The command, with the clipboard checked to be closed however it ended.
+    std::vector<int> select(const std::vector<std::u32string>& names) {
+        host.set_names(names);
+        host.calls.clear();
+        EXPECT_EQ(plugin.open_plugin(), far2l::kInvalidHandle);
+        EXPECT_EQ(clipboard.open_count(), 0);
+        EXPECT_EQ(clipboard.registrations_while_closed(), 0);
+        EXPECT_EQ(host.violations, std::vector<std::string>{});
+        return host.selected_indices();
+    }
+
+    void TearDown() override { EXPECT_EQ(host.open_dialogs, 0); }
+
+    Far2lFakeHost host;
+    MemoryWinPortClipboard clipboard;
+    Far2lCollation collation;
+    TempFolder profile;
+    far2l::Plugin plugin{{clipboard, collation, [this] { return std::optional(settings()); }}};
+};
+
+TEST_F(Far2lPluginTest, PublishesOneEntryInBothMenus) {
+    start();
+    far2l::PluginInfo info{};
+    plugin.get_plugin_info(&info);
+    EXPECT_EQ(+info.StructSize, 64);
+    ASSERT_EQ(+info.PluginMenuStringsNumber, 1);
+    ASSERT_EQ(+info.PluginConfigStringsNumber, 1);
+    EXPECT_EQ(+info.PluginMenuStrings, +info.PluginConfigStrings);  // copies: the record is packed
+    EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"m4");
+    EXPECT_EQ(+info.DiskMenuStringsNumber, 0);
+
+    // Without a language file the host has no text: the module's own English stands in.
+    host.no_language_file = true;
+    plugin.get_plugin_info(&info);
+    EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"Select files named on the clipboard");
+}
+
+TEST_F(Far2lPluginTest, SelectsThroughTheHostsProtocol) {
+    start();
+    clipboard.put_text(U"b.txt");
+    EXPECT_EQ(select({U"a.txt", U"B.TXT"}), std::vector<int>{1});
+    const std::vector<Far2lCall> expected = {
+        {FCTL_GETPANELINFO, 0, host.calls[0].param2},
+        {FCTL_BEGINSELECTION, 0, 0},
+        {FCTL_GETPANELITEM, 0, 0},  // the size first, then the fill
+        {FCTL_GETPANELITEM, 0, 1},
+        {FCTL_GETPANELITEM, 1, 0},
+        {FCTL_GETPANELITEM, 1, 1},
+        {FCTL_SETSELECTION, 1, 1},
+        {FCTL_ENDSELECTION, 0, 0},
+        {FCTL_REDRAWPANEL, 0, 0},
+    };
+    EXPECT_EQ(host.calls, expected);
+}
+
+TEST_F(Far2lPluginTest, MatchesNamesAsTheHostHasThem) {
+    const struct {
+        const char* what;
+        std::u32string clipboard;
+        std::vector<std::u32string> items;
+        std::vector<int> selected;
+        int plugin_panel = 0;
+    } cases[] = {
+        {"case ignored by default", U"README.md\nstra\u00DFe", {U"readme.MD", U"STRASSE"}, {0}},
+        {"a path in the text is compared with whole names",
+         U"/home/u/a.txt",
+         {U"a.txt", U"/home/u/a.txt"},
+         {1},
+         1},
+        {"backslashes are part of a name", U"dir\\a.txt", {U"a.txt", U"dir\\a.txt"}, {1}},
+        {"an invalid clipboard unit ends a name",
+         {U'a', 0xD800, U'b'},
+         {U"a", U"b", U"ab"},
+         {0, 1}},
+        {"an item with an invalid unit matches nothing",
+         {U'x', 0xFFFD, U'y'},
+         {{U'x', 0xD800, U'y'}, {U'x', 0x110000, U'y'}},
+         {}},
+        {"outside the BMP", U"\U0001F600.png", {U"\U0001F601.png", U"\U0001F600.PNG"}, {1}},
+    };
+    start();
+    for (const auto& c : cases) {
+        host.plugin_panel = c.plugin_panel;
+        clipboard.put_text(c.clipboard);
+        EXPECT_EQ(select(c.items), c.selected) << c.what;
+    }
+}
+
+TEST_F(Far2lPluginTest, CopiedFilesComeAsAUriListInPlaceOfTheText) {
+    start();
+    clipboard.put_text(U"c.txt");
+    clipboard.put_named(U"text/uri-list",
+                        "# two files\r\nfile:///home/u/a%20b.txt\r\nhttp://x/c.txt\r\n"
+                        "file://elsewhere/c.txt\r\nfile://localhost/home/u/d.txt\r\n");
+    const std::vector<std::u32string> items = {U"a b.txt", U"c.txt", U"d.txt", U"/home/u/d.txt"};
+    // Each file's own name on a file panel, compared with the items' own names.
+    EXPECT_EQ(select(items), (std::vector<int>{0, 2, 3}));
+    host.plugin_panel = 1;
+    EXPECT_EQ(select(items), std::vector<int>{3});
+
+    // A clipboard that carries only text has no list to offer.
+    host.plugin_panel = 0;
+    clipboard.refuse_named_formats(true);
+    EXPECT_EQ(select(items), std::vector<int>{1});
+}
+
+TEST_F(Far2lPluginTest, AHeldClipboardStopsTheCommandAtOnce) {
+    start();
+    clipboard.put_text(U"a");
+    clipboard.hold_elsewhere(true);
+    EXPECT_EQ(select({U"a"}), std::vector<int>{});
+    EXPECT_EQ(host.control_commands(), std::vector<int>{FCTL_GETPANELINFO});
+}
+
+TEST_F(Far2lPluginTest, SeparatorsOutsideTheBmpAreDropped) {
+    // Kept, the two halves of U+1F600 would split at U+1F601 too.
+    write_file(settings(), "[Settings]\nAddSeparators=;\xF0\x9F\x98\x80\n");
+    start();
+    clipboard.put_text(U"a;b x\U0001F601y");
+    EXPECT_EQ(select({U"a", U"b x\U0001F601y", U"x", U"y"}), (std::vector<int>{0, 1}));
+}
+
+TEST_F(Far2lPluginTest, ItemsTheHostCannotGiveAreSkipped) {
+    start();
+    clipboard.put_text(U"a\nb\nc\nd");
+    host.set_names({U"a", U"b", U"c", U"d"});
+    host.items[0].fill_fails = true;
+    host.items[1].reported_size = 0;
+    host.items[2].name = std::nullopt;
+    // Smaller than the record: the buffer still holds a whole zero-filled one.
+    host.items[3].reported_size = 8;
+    host.calls.clear();
+    EXPECT_EQ(plugin.open_plugin(), far2l::kInvalidHandle);
+    EXPECT_EQ(host.selected_indices(), std::vector<int>{});
+    EXPECT_EQ(host.violations, std::vector<std::string>{});
+}
+
+TEST_F(Far2lPluginTest, EntryPointsBeforeStartupDoNothing) {
+    far2l::PluginInfo info{};
+    plugin.get_plugin_info(&info);  // the built-in text: the host gave none yet
+    EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"Select files named on the clipboard");
+    EXPECT_EQ(plugin.open_plugin(), far2l::kInvalidHandle);
+    EXPECT_EQ(plugin.configure(0), far2l::kFalse);
+    EXPECT_TRUE(host.calls.empty());
+}
+
+// The dialog: the same controls as on Windows, in the host's UTF-32.
+TEST_F(Far2lPluginTest, DialogShowsTheStoredSettingsAndStoresTheAnswers) {
+    write_file(settings(), "[Settings]\nAddSeparators=\" ;\U0001F600\"\nCaseSensitive=1\n");
+    start();
+    host.dialog.checks[5] = 0;
+    host.dialog.edit_text = U"\u00A7,";
+    EXPECT_EQ(plugin.configure(0), far2l::kTrue);
+
+    ASSERT_EQ(host.dialog_items.size(), 9u);
+    EXPECT_EQ(host.dialog_init_args, (std::vector<int>{-1, -1, 44, 11, 9, 0, 0}));
+    EXPECT_FALSE(host.dialog_init_had_extras);
+    const std::u32string texts[] = {U"m5", U"m6", U" ;\U0001F600", U"",  U"m7",
+                                    U"m8", U"",   U"m1",           U"m2"};
+    for (std::size_t i = 0; i < 9; ++i) {
+        EXPECT_EQ(host.dialog_texts[i], texts[i]) << i;
+    }
+    const int types[] = {far2l::DI_DOUBLEBOX, far2l::DI_TEXT,     far2l::DI_EDIT,
+                         far2l::DI_TEXT,      far2l::DI_CHECKBOX, far2l::DI_CHECKBOX,
+                         far2l::DI_TEXT,      far2l::DI_BUTTON,   far2l::DI_BUTTON};
+    for (std::size_t i = 0; i < 9; ++i) {
+        EXPECT_EQ(host.dialog_items[i].Type, types[i]) << i;
+    }
+    EXPECT_EQ(host.dialog_items[2].MaxLen, 255u);
+    EXPECT_EQ(host.dialog_items[4].Selected, 1);
+    EXPECT_EQ(host.dialog_items[5].Selected, 1);  // TrimSpaces: the default
+    EXPECT_EQ(host.dialog_items[3].Flags, far2l::DIF_SEPARATOR);
+    EXPECT_EQ(host.dialog_items[7].DefaultButton, 1);
+    EXPECT_EQ(host.dialog_items[8].Flags, far2l::DIF_CENTERGROUP);
+
+    EXPECT_EQ(read_file(settings()),
+              "[Settings]\nAddSeparators=\xC2\xA7,\nCaseSensitive=1\nTrimSpaces=0\n");
+}
+
+TEST_F(Far2lPluginTest, DialogNotConfirmedStoresNothing) {
+    start();
+    const struct {
+        int item;
+        int closed_by;
+        bool create_fails;
+    } cases[] = {{0, 8, false}, {0, -1, false}, {0, 7, true}, {1, 7, false}};
+    for (const auto& c : cases) {
+        host.dialog.closed_by = c.closed_by;
+        host.dialog.create_fails = c.create_fails;
+        EXPECT_EQ(plugin.configure(c.item), far2l::kFalse);
+        EXPECT_FALSE(file_exists(settings()));
+    }
+}
+
+TEST_F(Far2lPluginTest, DialogTextsFallBackToEnglishAndEditTextIsCut) {
+    std::string long_text;
+    for (int i = 0; i < 300; ++i) {
+        long_text += "\xC3\xA9";  // é
+    }
+    write_file(settings(), "[Settings]\nAddSeparators=" + long_text + "\n");
+    host.no_language_file = true;
+    start();
+    host.dialog.closed_by = 8;
+    EXPECT_EQ(plugin.configure(0), far2l::kFalse);
+    EXPECT_EQ(host.dialog_texts[0], U"Pickwell settings");
+    EXPECT_EQ(host.dialog_texts[7], U"&OK");
+    // 300 characters do not fit the field's 255: the reading rule shows none.
+    EXPECT_EQ(host.dialog_texts[2], U"");
+    for (const Message id :
+         {Message::Ok, Message::Cancel, Message::MenuEntry, Message::TrimSpaces}) {
+        EXPECT_NE(far2l::builtin_text(id), nullptr);
+    }
+}
+
+}  // namespace
+}  // namespace pickwell::testing
+
+namespace pickwell::far2l {
+namespace {
+
+TEST(Far2lHostContext, CopiesBothRecordsAsFarAsTheHostSaysTheyReach) {
+    FarStandardFunctions fsf{};
+    fsf.StructSize = 100;
+    std::memset(fsf.Functions, 0x33, sizeof fsf.Functions);
+    PluginStartupInfo info{};
+    info.StructSize = sizeof info;
+    info.ModuleNumber = 7;
+    info.FSF = &fsf;
+    info.Control = [](Handle, int, int, IntPtr) { return 1; };
+    HostContext host;
+    host.save(info);
+    // The copy points at the module's own table, which holds what the host's held.
+    ASSERT_NE(+host.info().FSF, &fsf);  // a copy: the record is packed
+    EXPECT_EQ(host.info().FSF->StructSize, 100);
+    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int) - 1], 0x33);
+    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int)], 0);  // beyond the stated size
+    EXPECT_TRUE(host.can_run_command());
+
+    // A record that stops before Control gives the module no Control.
+    info.StructSize = offsetof(PluginStartupInfo, Control);
+    host.save(info);
+    EXPECT_FALSE(host.can_run_command());
+    EXPECT_EQ(+host.info().ModuleNumber, 7);
+}
+
+}  // namespace
+}  // namespace pickwell::far2l

@@ -1,0 +1,251 @@
+#include "fake_host.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace pickwell::testing {
+namespace {
+
+Far2lFakeHost* current = nullptr;
+constexpr far2l::IntPtr kModuleNumber = 0x5A17;
+far2l::Handle const kDialog = reinterpret_cast<far2l::Handle>(0xD1A106);
+constexpr unsigned char kPoison = 0xA5;
+
+std::size_t text_bytes(const std::optional<std::u32string>& text) {
+    return text ? (text->size() + 1) * sizeof(char32_t) : 0;
+}
+
+template <typename Record>
+void poison(Record& record) {
+    std::memset(static_cast<void*>(&record), kPoison, sizeof record);
+}
+
+}  // namespace
+
+Far2lFakeHost::Far2lFakeHost() {
+    // One host at a time: the service table is plain functions that reach it through `current`.
+    current = this;
+    for (int id = 0; id < 16; ++id) {
+        std::u32string text = U"m";
+        for (const char digit : std::to_string(id)) {
+            text.push_back(static_cast<char32_t>(digit));
+        }
+        default_messages_.push_back(std::move(text));
+    }
+}
+
+Far2lFakeHost::~Far2lFakeHost() {
+    current = nullptr;
+}
+
+void Far2lFakeHost::start(
+    const std::function<void(const far2l::PluginStartupInfo*)>& set_startup_info) {
+    far2l::FarStandardFunctions fsf{};
+    fsf.StructSize = sizeof fsf;
+    std::memset(fsf.Functions, 0x11, sizeof fsf.Functions);
+    far2l::PluginStartupInfo info{};
+    info.StructSize = sizeof info;
+    info.ModuleName = U"/opt/far2l/Plugins/pickwell/plug/Pickwell.far-plug-wide";
+    info.ModuleNumber = kModuleNumber;
+    info.RootKey = U"Software/Far2/Plugins";
+    info.GetMsg = &Far2lFakeHost::get_msg;
+    info.Control = &Far2lFakeHost::control;
+    info.FSF = &fsf;
+    info.DialogInit = &Far2lFakeHost::dialog_init;
+    info.DialogRun = &Far2lFakeHost::dialog_run;
+    info.DialogFree = &Far2lFakeHost::dialog_free;
+    info.SendDlgMessage = &Far2lFakeHost::send_dlg_message;
+    set_startup_info(&info);
+    // A module that kept a pointer into either record now reaches garbage.
+    poison(info);
+    poison(fsf);
+}
+
+void Far2lFakeHost::set_names(const std::vector<std::u32string>& names) {
+    items.clear();
+    for (const auto& name : names) {
+        items.push_back({name, std::nullopt, false});
+    }
+}
+
+std::vector<int> Far2lFakeHost::selections() const {
+    std::vector<int> counts(items.size());
+    for (const Far2lCall& call : calls) {
+        if (call.command == far2l::FCTL_SETSELECTION && call.param1 >= 0 &&
+            static_cast<std::size_t>(call.param1) < counts.size()) {
+            ++counts[static_cast<std::size_t>(call.param1)];
+        }
+    }
+    return counts;
+}
+
+std::vector<int> Far2lFakeHost::selected_indices() const {
+    std::vector<int> indices;
+    const auto counts = selections();
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        if (counts[i] != 0) {
+            indices.push_back(static_cast<int>(i));
+        }
+    }
+    return indices;
+}
+
+std::vector<int> Far2lFakeHost::control_commands() const {
+    std::vector<int> commands;
+    for (const Far2lCall& call : calls) {
+        if (call.command < kFar2lGetMsg) {
+            commands.push_back(call.command);
+        }
+    }
+    return commands;
+}
+
+const char32_t* Far2lFakeHost::text_of(int id) {
+    if (no_language_file) {
+        return nullptr;
+    }
+    if (id >= 0 && static_cast<std::size_t>(id) < messages.size()) {
+        return messages[static_cast<std::size_t>(id)].c_str();
+    }
+    return id >= 0 && id < 16 ? default_messages_[static_cast<std::size_t>(id)].c_str() : U"?";
+}
+
+const far2l::WChar* Far2lFakeHost::get_msg(far2l::IntPtr plugin_number, int id) {
+    current->calls.push_back({kFar2lGetMsg, id, plugin_number});
+    if (plugin_number != kModuleNumber) {
+        current->violations.push_back("GetMsg with another module number");
+    }
+    return current->text_of(id);
+}
+
+int Far2lFakeHost::control(far2l::Handle panel, int command, int param1, far2l::IntPtr param2) {
+    if (panel != far2l::kActivePanel) {
+        current->violations.push_back("Control on a panel other than the active one");
+        return 0;
+    }
+    return current->control_call(command, param1, param2);
+}
+
+int Far2lFakeHost::item_size(const Far2lItem& item) const {
+    if (item.reported_size) {
+        return *item.reported_size;
+    }
+    return static_cast<int>(sizeof(far2l::PluginPanelItem) + text_bytes(item.name));
+}
+
+// As the host does it: the record first, the name it points to after it in the same buffer,
+// never more bytes than it reported.
+void Far2lFakeHost::fill_item(const Far2lItem& item, std::byte* buffer) const {
+    const auto size = static_cast<std::size_t>(item_size(item));
+    std::vector<std::byte> full(sizeof(far2l::PluginPanelItem) + text_bytes(item.name));
+    far2l::PluginPanelItem record{};
+    if (item.name) {
+        std::memcpy(full.data() + sizeof record, item.name->c_str(), text_bytes(item.name));
+        record.FindData.lpwszFileName = reinterpret_cast<const char32_t*>(buffer + sizeof record);
+    }
+    std::memcpy(full.data(), &record, sizeof record);
+    std::memcpy(buffer, full.data(), std::min(size, full.size()));
+}
+
+int Far2lFakeHost::control_call(int command, int param1, far2l::IntPtr param2) {
+    calls.push_back({command, param1, param2});
+    switch (command) {
+        case far2l::FCTL_GETPANELINFO: {
+            far2l::PanelInfo info{};
+            info.PanelType = panel_type;
+            info.Plugin = plugin_panel;
+            info.ItemsNumber = items_number.value_or(static_cast<int>(items.size()));
+            std::memcpy(reinterpret_cast<void*>(param2), &info, sizeof info);
+            return 1;
+        }
+        case far2l::FCTL_GETPANELITEM: {
+            calls.back().param2 = param2 == 0 ? 0 : 1;  // buffers differ run to run
+            if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size()) {
+                violations.push_back("FCTL_GETPANELITEM outside the panel");
+                return 0;
+            }
+            const Far2lItem& item = items[static_cast<std::size_t>(param1)];
+            if (param2 == 0) {
+                return item_size(item);
+            }
+            if (item.fill_fails) {
+                return 0;
+            }
+            fill_item(item, reinterpret_cast<std::byte*>(param2));
+            return item_size(item);
+        }
+        case far2l::FCTL_SETSELECTION:
+            if (param1 < 0 || static_cast<std::size_t>(param1) >= items.size() || param2 != 1) {
+                violations.push_back("FCTL_SETSELECTION outside the panel or not selecting");
+                return 0;
+            }
+            return 1;
+        default:
+            return 1;
+    }
+}
+
+far2l::Handle Far2lFakeHost::dialog_init(far2l::IntPtr plugin_number, int x1, int y1, int x2,
+                                         int y2, const far2l::WChar* help,
+                                         far2l::FarDialogItem* items, unsigned int count,
+                                         far2l::Dword reserved, far2l::Dword flags,
+                                         far2l::DlgProcFn proc, far2l::IntPtr param) {
+    Far2lFakeHost& self = *current;
+    self.calls.push_back({kFar2lDialogInit, static_cast<int>(count), plugin_number});
+    if (plugin_number != kModuleNumber) {
+        self.violations.push_back("DialogInit with another module number");
+    }
+    self.dialog_items.assign(items, items + count);
+    self.dialog_texts.clear();
+    for (const far2l::FarDialogItem& item : self.dialog_items) {
+        self.dialog_texts.emplace_back(item.PtrData != nullptr ? item.PtrData : U"");
+    }
+    self.dialog_init_args = {x1,
+                             y1,
+                             x2,
+                             y2,
+                             static_cast<int>(count),
+                             static_cast<int>(reserved),
+                             static_cast<int>(flags)};
+    self.dialog_init_had_extras = help != nullptr || proc != nullptr || param != 0;
+    if (self.dialog.create_fails) {
+        return far2l::kInvalidHandle;
+    }
+    ++self.open_dialogs;
+    return kDialog;
+}
+
+int Far2lFakeHost::dialog_run(far2l::Handle dialog) {
+    current->calls.push_back({kFar2lDialogRun, 0, dialog == kDialog});
+    return current->dialog.closed_by;
+}
+
+void Far2lFakeHost::dialog_free(far2l::Handle dialog) {
+    current->calls.push_back({kFar2lDialogFree, 0, dialog == kDialog});
+    --current->open_dialogs;
+}
+
+far2l::IntPtr Far2lFakeHost::send_dlg_message(far2l::Handle dialog, int msg, int param1,
+                                              far2l::IntPtr param2) {
+    Far2lFakeHost& self = *current;
+    self.calls.push_back({kFar2lSendDlgMessage, msg, param1});
+    if (dialog != kDialog || param2 != 0 || param1 < 0 ||
+        static_cast<std::size_t>(param1) >= self.dialog_items.size()) {
+        self.violations.push_back("unexpected dialog message arguments");
+        return 0;
+    }
+    const auto item = static_cast<std::size_t>(param1);
+    if (msg == far2l::DM_GETCHECK) {
+        const auto& scripted = self.dialog.checks[item];
+        return scripted ? *scripted : static_cast<std::int32_t>(self.dialog_items[item].Selected);
+    }
+    if (msg == far2l::DM_GETCONSTTEXTPTR) {
+        if (!self.dialog.edit_text) {
+            self.dialog.edit_text = self.dialog_texts[item];
+        }
+        return reinterpret_cast<far2l::IntPtr>(self.dialog.edit_text->c_str());
+    }
+    return 0;
+}
+
+}  // namespace pickwell::testing

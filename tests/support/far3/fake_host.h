@@ -1,0 +1,158 @@
+// A Far 3 host for native tests, fuzzing and the Wine tests: a service table whose calls land in
+// one FakeFar3Host, which plays a file panel, a dialog and the module's settings store, checks
+// every record the module passes as the host does, and records every call in order.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <limits>
+#include <list>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "host/far3/plugin_api.h"
+#include "support/scripted_host.h"
+
+namespace pickwell::testing {
+
+enum class Far3Service {
+    GetMsg,
+    PanelControl,
+    DialogInit,
+    DialogRun,
+    SendDlgMessage,
+    DialogFree,
+    SettingsControl
+};
+
+// One call through the service table, as the module made it.
+struct Far3Call {
+    Far3Service service;
+    std::int64_t command;  // the FCTL_, DM_ or SCTL_ number; GetMsg's message number
+    std::int64_t param1;
+    // A record or buffer as 1 (0 for null); FCTL_SETSELECTION's flag as given; for SCTL_GET and
+    // SCTL_SET the value's type.
+    std::int64_t param2;
+    std::u16string name;  // the settings value that SCTL_GET and SCTL_SET name
+    bool operator==(const Far3Call&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Far3Call& call);
+
+Far3Call panel_call(int command, std::int64_t param1, std::int64_t param2);
+Far3Call settings_call(int command, const char16_t* name = u"", int type = 0);
+
+// A value of the settings store.
+struct Far3Setting {
+    int type;  // far3::FST_QWORD or far3::FST_STRING
+    std::uint64_t number;
+    std::u16string text;
+    bool operator==(const Far3Setting&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const Far3Setting& setting);
+
+Far3Setting qword_setting(std::uint64_t number);
+Far3Setting string_setting(std::u16string text);
+
+class FakeFar3Host : public ScriptedTexts {
+  public:
+    FakeFar3Host();
+    ~FakeFar3Host();
+    FakeFar3Host(const FakeFar3Host&) = delete;
+    FakeFar3Host& operator=(const FakeFar3Host&) = delete;
+
+    // The record a host hands to SetStartupInfoW; its FSF points at this host's table.
+    far3::PluginStartupInfo startup_info();
+    far3::FarStandardFunctions functions{};
+
+    // Who the module says it is: GetMsg, DialogInit and SCTL_CREATE expect it.
+    far3::Uuid plugin_guid{};
+
+    // The active panel.
+    int panel_type = far3::PTYPE_FILEPANEL;
+    far3::Flags64 panel_flags = 0;
+    bool panel_info_fails = false;
+    std::optional<std::size_t> items_number;  // default: the number of items
+    std::vector<FakeItem> items;
+    // Items that need kGrowth bytes more at the fill than their size query said, as when an
+    // item changes in between.
+    std::set<std::size_t> growing_items;
+    static constexpr std::size_t kGrowth = 64;
+
+    ScriptedDialog dialog;
+
+    // The module's store as committed; a handle's writes land here when it is freed.
+    std::map<std::u16string, Far3Setting> settings;
+    bool settings_create_fails = false;
+    bool settings_writes_fail = false;
+    int open_settings = 0;    // handles not yet freed
+    int settings_opened = 0;  // handles created so far
+
+    std::vector<Far3Call> calls;
+    // Calls the module should never make: records the host would reject, a wrong panel or
+    // handle, a selection outside the panel. Recorded rather than thrown: the call may come
+    // through a DLL.
+    std::vector<std::string> violations;
+    // FCTL_SETSELECTION calls per item.
+    std::vector<int> selections() const;
+    std::vector<int> selected_indices() const { return indices_selected(selections()); }
+    std::vector<std::int64_t> panel_commands() const;
+    std::vector<Far3Call> calls_of(Far3Service service) const;
+
+    // What the module passed to DialogInit.
+    std::vector<far3::FarDialogItem> dialog_items;
+    std::u16string edit_text_at_init;
+    std::optional<far3::Uuid> dialog_guid;
+    std::vector<std::int64_t> dialog_init_args;  // x1, y1, x2, y2, count, reserved, flags
+    bool dialog_init_had_extras = false;         // a help topic, dialog procedure or parameter
+    int open_dialogs = 0;
+
+    // Service table entries.
+    static const far3::WChar* get_msg(const far3::Uuid* plugin_id, far3::IntPtr id);
+    static far3::IntPtr panel_control(far3::Handle panel, int command, far3::IntPtr param1,
+                                      void* param2);
+    static far3::Handle dialog_init(const far3::Uuid* plugin_id, const far3::Uuid* id,
+                                    far3::IntPtr x1, far3::IntPtr y1, far3::IntPtr x2,
+                                    far3::IntPtr y2, const far3::WChar* help,
+                                    const far3::FarDialogItem* items, std::size_t count,
+                                    far3::IntPtr reserved, far3::Flags64 flags,
+                                    far3::DlgProcFn proc, void* param);
+    static far3::IntPtr dialog_run(far3::Handle dialog);
+    static void dialog_free(far3::Handle dialog);
+    static far3::IntPtr send_dlg_message(far3::Handle dialog, far3::IntPtr msg, far3::IntPtr param1,
+                                         void* param2);
+    static far3::IntPtr settings_control(far3::Handle settings, int command, far3::IntPtr param1,
+                                         void* param2);
+
+  private:
+    struct SettingsSession {
+        std::map<std::u16string, Far3Setting> written;
+        std::list<std::u16string> texts_handed_out;  // valid until the handle is freed
+    };
+
+    template <typename Record>
+    bool accepts(const Record* record, const char* what);
+    far3::IntPtr panel_call_made(int command, far3::IntPtr param1, void* param2);
+    far3::IntPtr panel_item(std::size_t index, far3::FarGetPluginPanelItem* request);
+    far3::IntPtr settings_call_made(far3::Handle handle, int command, far3::IntPtr param1,
+                                    void* param2);
+    SettingsSession* session_of(far3::Handle handle);
+
+    std::set<std::unique_ptr<SettingsSession>> sessions_;
+    std::unique_ptr<std::u16string> answered_text_;  // DM_GETCONSTTEXTPTR's, until DialogFree
+};
+
+// What a macro receives from OpenW: nothing for null (the macro sees false), else the integer of
+// the FarMacroCall returned, which is then freed through its callback as the host does. A record
+// of any other shape than one integer reads as kMalformedMacroResult.
+inline constexpr std::int64_t kMalformedMacroResult = std::numeric_limits<std::int64_t>::min();
+std::optional<std::int64_t> macro_integer(far3::Handle result);
+
+// The bytes a host needs for an item: its record and the names after it.
+std::size_t far3_item_size(const FakeItem& item);
+
+}  // namespace pickwell::testing
