@@ -41,10 +41,6 @@ set_target_properties(pickwell_core pickwell_far2l_platform pickwell_far2l PROPE
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)
 
-if(PICKWELL_FUZZ)
-    return()
-endif()
-
 # The module links against no far2l library: the host's WINPORT_ functions are found in the
 # far2l executable when it loads us, so undefined symbols must be allowed.
 add_library(pickwell_far2l_module MODULE

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Fuzzes each target for a while, one after another, from the seeds in fuzz/<folder>/corpus and
-# what earlier runs found (kept in build/fuzz/fuzz/corpus). A target is <folder>/<name>; a fault
-# stops it with the failing input saved as build/fuzz/<folder>_<name>-crash-*, and a reproducing
-# run is  build/fuzz/fuzz/<folder>_<name>_fuzz FILE.
+# what earlier runs found (kept in build/sanitize/fuzz/corpus), in the sanitizer build. A target
+# is <folder>/<name>; a fault stops it with the failing input saved as
+# build/sanitize/fuzz/<folder>_<name>-crash-*, and a reproducing run is
+#   build/sanitize/fuzz/<folder>_<name>_fuzz FILE
 #
 #   scripts/fuzz.sh [seconds per target, default 600] [target ...]
 #   targets: core/name_parser far2/command far2/config_dialog far3/command far2l/clipboard
@@ -19,16 +20,16 @@ targets=("$@")
 scripts/ensure-deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
-mkdir -p build/fuzz/logs
+mkdir -p build/sanitize/fuzz/logs
 
 for target in "${targets[@]}"; do
     folder=${target%%/*} name=${target#*/}
-    found=build/fuzz/fuzz/corpus/$target
-    log=build/fuzz/logs/${folder}_$name.log
+    found=build/sanitize/fuzz/corpus/$target
+    log=build/sanitize/fuzz/logs/${folder}_$name.log
     mkdir -p "$found"
     echo "== $target, ${seconds} s (log: $log)"
-    if ! "build/fuzz/fuzz/${folder}_${name}_fuzz" -max_total_time="$seconds" -timeout=10 \
-            -print_final_stats=1 -artifact_prefix="build/fuzz/${folder}_$name-" \
+    if ! "build/sanitize/fuzz/${folder}_${name}_fuzz" -max_total_time="$seconds" -timeout=10 \
+            -print_final_stats=1 -artifact_prefix="build/sanitize/fuzz/${folder}_$name-" \
             "$found" "fuzz/$folder/corpus/$name" >"$log" 2>&1; then
         tail -n 60 "$log"
         exit 1
