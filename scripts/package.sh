@@ -16,7 +16,7 @@ make_package() {
     local name="Pickwell-$version-$host-x64"
     rm -rf "dist/$name" "dist/$name.zip"
     mkdir -p "dist/$name"
-    cp "$dll" res/PickwellEng.lng res/PickwellRus.lng "dist/$name/"
+    cp "$dll" "$(dirname "$dll")"/Pickwell*.lng "dist/$name/"
     (cd dist && cmake -E tar cf "$name.zip" --format=zip "$name")
     ls -l "dist/$name" "dist/$name.zip"
 }

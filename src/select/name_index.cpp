@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 
 #include "platform/unit_search.h"
@@ -71,10 +72,17 @@ void for_each_slot(std::vector<PlacedName>& names, AddSlot add) {
 }  // namespace
 
 IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation,
-                               char16_t separator)
-    : names_(names), rule_(rule), collation_(collation), separator_(separator) {
+                               char16_t separator, NameTracking tracking)
+    : names_(names),
+      rule_(rule),
+      collation_(collation),
+      separator_(separator),
+      tracking_(tracking == NameTracking::On) {
     if (names.size() > std::numeric_limits<std::uint32_t>::max() / 2) {
         throw std::length_error("too many names to index");
+    }
+    if (tracking_) {
+        key_hashes_.resize(names.size());
     }
     std::vector<bool> has_separator(names.size());
     std::size_t whole_names = 0;
@@ -138,6 +146,9 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
             key_hashes[i] = collation_.sort_key_hash(names_[batch[i]], rule_);
             if (key_hashes[i]) {
                 prefetch(&group.slots[*key_hashes[i] & (group.slots.size() - 1)]);
+            }
+            if (tracking_) {
+                key_hashes_[batch[i]] = key_hashes[i];
             }
         }
         for (std::size_t i = 0; i < batched; ++i) {
@@ -210,13 +221,16 @@ const IndexedMatcher::Slot* IndexedMatcher::slot_of(const Group& group, std::uin
 }
 
 std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
-                                     const ItemName& short_name) const {
+                                     const ItemName& short_name) {
     const bool second_chance = rule_ == CaseRule::Insensitive;
     std::size_t matches = 0;
     const auto count_name = [&](std::u16string_view name, std::size_t copies) {
         if (collation_.equal(name, target.text, rule_) ||
             (second_chance && collation_.equal(name, short_name.text, rule_))) {
             matches += copies;
+            if (tracking_) {
+                found_.insert(name);
+            }
         }
     };
     const auto count_entries = [&](const Entry* first, std::size_t count) {
@@ -254,6 +268,65 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
     // Names without a key of their own could be equal to anything.
     count_entries(group.keyless.data(), group.keyless.size());
     return matches;
+}
+
+NameTally IndexedMatcher::tally() const {
+    // Names meet the earlier ones their key hash shares, or all of them when either has no key.
+    class DistinctNames {
+      public:
+        DistinctNames(const NameList& names, CaseRule rule, const Collation& collation)
+            : names_(names), rule_(rule), collation_(collation) {}
+
+        // Adds name `index` unless an equal one is there already; true when it was added.
+        bool add(std::size_t index, std::optional<std::uint64_t> key_hash) {
+            const auto equal = [&](std::size_t other) {
+                return collation_.equal(names_[other], names_[index], rule_);
+            };
+            const auto any_equal = [&](const std::vector<std::size_t>& others) {
+                return std::any_of(others.begin(), others.end(), equal);
+            };
+            if (any_equal(keyless_)) {
+                return false;
+            }
+            if (!key_hash) {
+                for (const auto& [hash, others] : keyed_) {
+                    if (any_equal(others)) {
+                        return false;
+                    }
+                }
+                keyless_.push_back(index);
+                return true;
+            }
+            std::vector<std::size_t>& others = keyed_[*key_hash];
+            if (any_equal(others)) {
+                return false;
+            }
+            others.push_back(index);
+            return true;
+        }
+
+      private:
+        const NameList& names_;
+        CaseRule rule_;
+        const Collation& collation_;
+        std::unordered_map<std::uint64_t, std::vector<std::size_t>> keyed_;
+        std::vector<std::size_t> keyless_;
+    };
+
+    NameTally tally;
+    if (!tracking_) {
+        return tally;
+    }
+    DistinctNames all(names_, rule_, collation_);
+    DistinctNames missing(names_, rule_, collation_);
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        const bool new_name = all.add(i, key_hashes_[i]);
+        tally.distinct += new_name ? 1 : 0;
+        if (!found_.contains(names_[i]) && missing.add(i, key_hashes_[i])) {
+            tally.not_found.push_back(i);
+        }
+    }
+    return tally;
 }
 
 }  // namespace pickwell

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/collation.h"
@@ -13,16 +14,32 @@
 
 namespace pickwell {
 
+// Whether a matcher keeps track of the names that match an item, for its tally.
+enum class NameTracking { Off, On };
+
+// The names of a list as the items met them.
+struct NameTally {
+    std::size_t distinct = 0;  // the names of the list, each distinct name counted once
+    // The names that matched no item, by their index in the list: in list order, each distinct
+    // name once (its first spelling).
+    std::vector<std::size_t> not_found;
+};
+
 // Counts exactly what PlainMatcher counts. The names are bucketed by a hash of the collation's
 // sort key, so an item is compared, with the real comparison, only with the names whose bucket
 // its leaf, whole or short name falls in. A name or an item name without a key is compared with
 // everything on the other side.
 class IndexedMatcher final : public NameMatcher {
   public:
-    // `names` must outlive the matcher.
+    // `names` must outlive the matcher. With tracking on, it also notes which names match an
+    // item, for tally(); off, it pays nothing for that.
     IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation,
-                   char16_t separator);
+                   char16_t separator, NameTracking tracking = NameTracking::Off);
     std::size_t count_matches(const ItemNames& item) override;
+
+    // The names that matched no item so far, and how many distinct names the list holds, both
+    // under the matcher's case rule. Only with tracking on; O(names).
+    NameTally tally() const;
 
   private:
     // One spelling of the list, and how many times the list holds it.
@@ -72,8 +89,7 @@ class IndexedMatcher final : public NameMatcher {
     static const Slot* slot_of(const Group& group, std::uint64_t key_hash);
     // The name of a slot that holds one.
     std::u16string_view single_name(const Slot& slot) const;
-    std::size_t count_in(const Group& group, const ItemName& target,
-                         const ItemName& short_name) const;
+    std::size_t count_in(const Group& group, const ItemName& target, const ItemName& short_name);
 
     const NameList& names_;
     CaseRule rule_;
@@ -81,6 +97,11 @@ class IndexedMatcher final : public NameMatcher {
     char16_t separator_;
     Group leaf_names_;   // no separator: compared with the item's leaf
     Group whole_names_;  // with a separator: compared with the item's whole name
+
+    // Only with tracking on: each name's key hash, by index, and the spellings that matched.
+    bool tracking_;
+    std::vector<std::optional<std::uint64_t>> key_hashes_;
+    std::unordered_set<std::u16string_view> found_;
 };
 
 }  // namespace pickwell

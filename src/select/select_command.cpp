@@ -31,10 +31,14 @@ NameList names_of_files(std::vector<std::u16string> paths, bool plugin_panel, ch
     return names;
 }
 
-NameList names_from_text(std::u16string text, SettingsReading& settings) {
-    const std::u16string separators = settings.text(kAddSeparators).value_or(u"");
-    const bool trim_spaces = settings.number(kTrimSpaces).value_or(kTrimSpacesDefault) != 0;
-    return parse_names(std::move(text), separators, trim_spaces);
+// The settings the clipboard's text is read with.
+struct TextSettings {
+    std::u16string separators;
+    bool trim_spaces;
+};
+TextSettings text_settings(SettingsReading& settings) {
+    return {settings.text(kAddSeparators).value_or(u""),
+            settings.number(kTrimSpaces).value_or(kTrimSpacesDefault) != 0};
 }
 
 // The host's batch of selection changes: opened when made, closed and the panel redrawn when it
@@ -53,30 +57,65 @@ class SelectionBatch {
     ActivePanel& panel_;
 };
 
-}  // namespace
-
-std::optional<std::size_t> run_select_command(const CommandServices& services) {
+// The command's one algorithm; with tracking on, `report` also receives its names and what became
+// of them.
+std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
+                                              NameTracking tracking, SelectionReport* report) {
     const PanelFacts panel = services.panel.facts();
     if (!panel.file_panel) {
-        return std::nullopt;
+        return CommandFailure::NotFilePanel;
     }
     auto taken = services.clipboard.take();
     if (!taken) {
-        return std::nullopt;
+        return CommandFailure::ClipboardHeld;
     }
 
     const auto settings = services.settings.open_for_reading();
-    const NameList names = taken->text ? names_from_text(std::move(*taken->text), *settings)
-                                       : names_of_files(std::move(taken->paths), panel.plugin_panel,
-                                                        services.path_separator);
+    TextSettings text{u"", true};
+    NameList names;
+    if (taken->text) {
+        text = text_settings(*settings);
+        names = parse_names(std::move(*taken->text), text.separators, text.trim_spaces);
+    } else {
+        names =
+            names_of_files(std::move(taken->paths), panel.plugin_panel, services.path_separator);
+    }
     taken.reset();
 
     const SelectionBatch batch(services.panel);
     const CaseRule rule = settings->number(kCaseSensitive).value_or(kCaseSensitiveDefault) != 0
                               ? CaseRule::Sensitive
                               : CaseRule::Insensitive;
-    IndexedMatcher matcher(names, rule, services.collation, services.path_separator);
-    return mark_matching_items(services.panel, panel.items, matcher);
+    IndexedMatcher matcher(names, rule, services.collation, services.path_separator, tracking);
+    const std::size_t marked = mark_matching_items(services.panel, panel.items, matcher);
+    if (report != nullptr) {
+        report->marked = marked;
+        report->tally = matcher.tally();
+        report->names = std::move(names);
+        report->separators = std::move(text.separators);
+        report->trim_spaces = text.trim_spaces;
+    }
+    return marked;
+}
+
+}  // namespace
+
+std::optional<std::size_t> run_select_command(const CommandServices& services) {
+    const auto outcome = run(services, NameTracking::Off, nullptr);
+    if (const auto* marked = std::get_if<std::size_t>(&outcome)) {
+        return *marked;
+    }
+    return std::nullopt;
+}
+
+std::variant<SelectionReport, CommandFailure> run_select_command_with_report(
+    const CommandServices& services) {
+    SelectionReport report;
+    const auto outcome = run(services, NameTracking::On, &report);
+    if (const auto* failure = std::get_if<CommandFailure>(&outcome)) {
+        return *failure;
+    }
+    return report;
 }
 
 }  // namespace pickwell

@@ -51,17 +51,25 @@ std::string hot_key(const std::string& text) {
     return key;
 }
 
+// Far 2's module asks for messages 0 to 8; the Far 3 and far2l modules for more, with the same
+// first nine.
+constexpr std::size_t kFar2Messages = 9;
+constexpr std::size_t kMessages = 23;
+
 TEST(LanguageFiles, HoldEveryMessageWithDistinctHotKeys) {
     const struct {
         const char* file;
         const char* language;
-    } files[] = {{"PickwellEng.lng", ".Language=English,"},
-                 {"PickwellRus.lng", ".Language=Russian,"}};
+        std::size_t messages;
+    } files[] = {{"far2/PickwellEng.lng", ".Language=English,", kFar2Messages},
+                 {"far2/PickwellRus.lng", ".Language=Russian,", kFar2Messages},
+                 {"PickwellEng.lng", ".Language=English,", kMessages},
+                 {"PickwellRus.lng", ".Language=Russian,", kMessages}};
     for (const auto& expected : files) {
         const LanguageFile file = read_language_file(expected.file);
         EXPECT_TRUE(file.has_bom) << expected.file;
         EXPECT_EQ(file.language_line.rfind(expected.language, 0), 0u) << expected.file;
-        ASSERT_EQ(file.messages.size(), 9u) << expected.file;
+        ASSERT_EQ(file.messages.size(), expected.messages) << expected.file;
         for (const auto& text : file.messages) {
             EXPECT_FALSE(text.empty()) << expected.file;
         }
@@ -71,6 +79,32 @@ TEST(LanguageFiles, HoldEveryMessageWithDistinctHotKeys) {
             const std::string key = hot_key(file.messages[static_cast<std::size_t>(number)]);
             EXPECT_FALSE(key.empty()) << expected.file << " message " << number;
             EXPECT_TRUE(keys.insert(key).second) << expected.file << " repeats hot key " << key;
+        }
+    }
+}
+
+TEST(LanguageFiles, TheLaterHostsShareFar2sTextsAndNumberTheirOwnAlike) {
+    for (const char* language : {"Eng", "Rus"}) {
+        const std::string name = std::string("Pickwell") + language + ".lng";
+        const LanguageFile far2 = read_language_file("far2/" + name);
+        const LanguageFile later = read_language_file(name);
+        ASSERT_EQ(later.messages.size(), kMessages) << name;
+        for (std::size_t i = 0; i < far2.messages.size(); ++i) {
+            EXPECT_EQ(later.messages[i], far2.messages[i]) << name << " message " << i;
+        }
+        // Numbers stand in the texts that say them, as "%1" and "%2", and nowhere else.
+        const struct {
+            std::size_t message;
+            const char* placeholders;
+        } counted[] = {{10, "%1"}, {12, "%1"}, {14, "%1%2"}, {17, "%1"}};
+        for (const auto& c : counted) {
+            std::string found;
+            const std::string& text = later.messages[c.message];
+            for (std::size_t at = text.find('%'); at != std::string::npos;
+                 at = text.find('%', at + 1)) {
+                found += text.substr(at, 2);
+            }
+            EXPECT_EQ(found, c.placeholders) << name << " message " << c.message;
         }
     }
 }

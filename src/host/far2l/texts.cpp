@@ -20,6 +20,34 @@ const WChar* builtin_text(Message id) {
             return U"Case-&sensitive matching";
         case Message::TrimSpaces:
             return U"&Trim spaces around names";
+        case Message::ReportMenuEntry:
+            return U"Select files named on the clipboard and list those not found";
+        case Message::AllNamesFound:
+            return U"All %1 names found";
+        case Message::TheNameFound:
+            return U"The name was found";
+        case Message::ItemsSelected:
+            return U"%1 items selected";
+        case Message::OneItemSelected:
+            return U"1 item selected";
+        case Message::NamesNotFound:
+            return U"%1 of %2 names not found";
+        case Message::TheNameNotFound:
+            return U"The name was not found";
+        case Message::ListKeys:
+            return U"Ctrl+C, Ctrl+Ins: copy the list";
+        case Message::MoreNotShown:
+            return U"... and %1 more, not shown: Ctrl+C copies them all";
+        case Message::NotFilePanel:
+            return U"The active panel is not a file panel.";
+        case Message::ClipboardHeld:
+            return U"Another program holds the clipboard. Try again.";
+        case Message::NoNames:
+            return U"The clipboard holds no names: no text with names in it, and no copied files.";
+        case Message::ListNotCopied:
+            return U"The list was not copied: another program holds the clipboard.";
+        case Message::ListCopied:
+            return U"The list is on the clipboard.";
         case Message::None:
             break;
     }

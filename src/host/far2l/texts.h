@@ -24,7 +24,7 @@ class HostTexts final : public MessageTexts {
 
   private:
     const HostContext& host_;
-    std::array<std::u16string, 16> converted_;
+    std::array<std::u16string, kMessageCount> converted_;
 };
 
 }  // namespace pickwell::far2l

@@ -1,0 +1,147 @@
+#include "report/not_found_list.h"
+
+#include <algorithm>
+
+namespace pickwell {
+namespace {
+
+constexpr char16_t kQuote = u'"';
+constexpr char16_t kEllipsis = u'\u2026';
+
+bool is_control(char16_t unit) {
+    return unit < 0x20;
+}
+bool is_high_surrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool is_low_surrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+std::u16string number_of(char16_t unit) {
+    constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    std::u16string text = u"<U+";
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        text += kDigits[(unit >> shift) & 0xF];
+    }
+    return text + u'>';
+}
+
+// The name with every character that would not show as itself made visible.
+std::u16string visible(std::u16string_view name) {
+    std::u16string shown;
+    shown.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char16_t unit = name[i];
+        if (is_control(unit)) {
+            shown += static_cast<char16_t>(0x2400 + unit);
+        } else if (unit == 0x7F) {
+            shown += u'\u2421';
+        } else if ((unit >= 0x80 && unit <= 0x9F) || unit == 0x2028 || unit == 0x2029) {
+            shown += number_of(unit);
+        } else if (is_high_surrogate(unit) && i + 1 < name.size() &&
+                   is_low_surrogate(name[i + 1])) {
+            shown += name.substr(i, 2);
+            ++i;
+        } else if (is_high_surrogate(unit) || is_low_surrogate(unit)) {
+            shown += number_of(unit);
+        } else {
+            shown += unit;
+        }
+    }
+    return shown;
+}
+
+// Where the `count`th character of `text` starts, a surrogate pair counting as one.
+std::size_t unit_of_character(std::u16string_view text, std::size_t count) {
+    std::size_t at = 0;
+    for (; at < text.size() && count > 0; --count) {
+        at += is_high_surrogate(text[at]) && at + 1 < text.size() ? 2 : 1;
+    }
+    return at;
+}
+
+std::size_t characters_in(std::u16string_view text) {
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size(); ++count) {
+        at += is_high_surrogate(text[at]) && at + 1 < text.size() ? 2 : 1;
+    }
+    return count;
+}
+
+}  // namespace
+
+std::u16string shown_name(std::u16string_view name, std::size_t width) {
+    std::u16string shown = visible(name);
+    const std::size_t characters = characters_in(shown);
+    if (characters <= width || width < 3) {
+        return shown;
+    }
+    // More of the start than of the end: the start tells names apart, the end their kind.
+    const std::size_t kept = width - 1;
+    const std::size_t head = kept - kept * 2 / 5;
+    const std::size_t tail = kept - head;
+    const std::size_t head_end = unit_of_character(shown, head);
+    const std::size_t tail_start = unit_of_character(shown, characters - tail);
+    return shown.substr(0, head_end) + kEllipsis + shown.substr(tail_start);
+}
+
+std::u16string quoted_for_parser(std::u16string_view name, std::u16string_view separators,
+                                 bool trim_spaces) {
+    const auto separates = [&](char16_t unit) {
+        return is_control(unit) || separators.find(unit) != std::u16string_view::npos;
+    };
+    const bool parsed_apart = name.empty() || name.front() == kQuote ||
+                              std::any_of(name.begin(), name.end(), separates) ||
+                              (trim_spaces && (name.front() == u' ' || name.back() == u' '));
+    // Quotes keep spaces and extra separators; nothing keeps a control character, a quotation
+    // mark inside them, or anything at all when the quotation mark itself separates.
+    const bool quotable = separators.find(kQuote) == std::u16string_view::npos &&
+                          std::none_of(name.begin(), name.end(), [](char16_t unit) {
+                              return is_control(unit) || unit == kQuote;
+                          });
+    if (!parsed_apart || !quotable) {
+        return std::u16string(name);
+    }
+    std::u16string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += kQuote;
+    quoted += name;
+    quoted += kQuote;
+    return quoted;
+}
+
+std::u16string text_for_parser(const NameList& names, std::span<const std::size_t> which,
+                               std::u16string_view separators, bool trim_spaces,
+                               std::u16string_view line_break) {
+    std::u16string text;
+    for (const std::size_t index : which) {
+        text += quoted_for_parser(names[index], separators, trim_spaces);
+        text += line_break;
+    }
+    return text;
+}
+
+std::u16string with_numbers(std::u16string_view text, std::size_t first, std::size_t second) {
+    const auto decimal = [](std::size_t number) {
+        std::u16string digits;
+        do {
+            digits.insert(digits.begin(), static_cast<char16_t>(u'0' + number % 10));
+            number /= 10;
+        } while (number != 0);
+        return digits;
+    };
+    std::u16string result;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == u'%' && at + 1 < text.size() &&
+            (text[at + 1] == u'1' || text[at + 1] == u'2')) {
+            result += decimal(text[at + 1] == u'1' ? first : second);
+            ++at;
+        } else {
+            result += text[at];
+        }
+    }
+    return result;
+}
+
+}  // namespace pickwell
