@@ -69,6 +69,66 @@ void for_each_slot(std::vector<PlacedName>& names, AddSlot add) {
     }
 }
 
+// The distinct names seen so far, chained by key hash: a name meets the earlier ones its key
+// hash shares, or all of them when either has no key.
+class DistinctNames {
+  public:
+    DistinctNames(const NameList& names, CaseRule rule, const Collation& collation)
+        : names_(names), rule_(rule), collation_(collation), next_(names.size(), kNone) {
+        first_.reserve(names.size());
+    }
+
+    // Adds name `index` unless an equal one is there already; true when it was added.
+    bool add(std::size_t index, std::optional<std::uint64_t> key_hash) {
+        for (const std::size_t other : keyless_) {
+            if (equal(other, index)) {
+                return false;
+            }
+        }
+        if (!key_hash) {
+            for (const auto& [hash, first] : first_) {
+                if (any_equal_in_chain(first, index)) {
+                    return false;
+                }
+            }
+            keyless_.push_back(index);
+            return true;
+        }
+        const auto [chain, added] = first_.try_emplace(*key_hash, index);
+        if (added) {
+            return true;
+        }
+        if (any_equal_in_chain(chain->second, index)) {
+            return false;
+        }
+        next_[index] = chain->second;
+        chain->second = index;
+        return true;
+    }
+
+  private:
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    bool equal(std::size_t a, std::size_t b) const {
+        return collation_.equal(names_[a], names_[b], rule_);
+    }
+    bool any_equal_in_chain(std::size_t first, std::size_t index) const {
+        for (std::size_t other = first; other != kNone; other = next_[other]) {
+            if (equal(other, index)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const NameList& names_;
+    CaseRule rule_;
+    const Collation& collation_;
+    std::unordered_map<std::uint64_t, std::size_t> first_;  // the latest name of each chain
+    std::vector<std::size_t> next_;                         // the one before it, by index
+    std::vector<std::size_t> keyless_;
+};
+
 }  // namespace
 
 IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation,
@@ -271,48 +331,6 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
 }
 
 NameTally IndexedMatcher::tally() const {
-    // Names meet the earlier ones their key hash shares, or all of them when either has no key.
-    class DistinctNames {
-      public:
-        DistinctNames(const NameList& names, CaseRule rule, const Collation& collation)
-            : names_(names), rule_(rule), collation_(collation) {}
-
-        // Adds name `index` unless an equal one is there already; true when it was added.
-        bool add(std::size_t index, std::optional<std::uint64_t> key_hash) {
-            const auto equal = [&](std::size_t other) {
-                return collation_.equal(names_[other], names_[index], rule_);
-            };
-            const auto any_equal = [&](const std::vector<std::size_t>& others) {
-                return std::any_of(others.begin(), others.end(), equal);
-            };
-            if (any_equal(keyless_)) {
-                return false;
-            }
-            if (!key_hash) {
-                for (const auto& [hash, others] : keyed_) {
-                    if (any_equal(others)) {
-                        return false;
-                    }
-                }
-                keyless_.push_back(index);
-                return true;
-            }
-            std::vector<std::size_t>& others = keyed_[*key_hash];
-            if (any_equal(others)) {
-                return false;
-            }
-            others.push_back(index);
-            return true;
-        }
-
-      private:
-        const NameList& names_;
-        CaseRule rule_;
-        const Collation& collation_;
-        std::unordered_map<std::uint64_t, std::vector<std::size_t>> keyed_;
-        std::vector<std::size_t> keyless_;
-    };
-
     NameTally tally;
     if (!tracking_) {
         return tally;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -144,6 +145,93 @@ TEST(IndexedMatcher, CountsAsThePlainRuleOnRandomPanels) {
     }
     // The panels are meant to match a lot; a generator that stopped doing so would prove nothing.
     EXPECT_GT(matches, 3000u);
+}
+
+// The names no item matched, each distinct one once: what the list of names not found shows.
+std::vector<std::u16string> not_found(IndexedMatcher& matcher, const NameList& names) {
+    std::vector<std::u16string> result;
+    for (const std::size_t index : matcher.tally().not_found) {
+        result.emplace_back(names[index]);
+    }
+    return result;
+}
+
+TEST(IndexedMatcher, TalliesTheNamesNoItemMatchedInListOrderEachOnce) {
+    const MemoryCollation collation;
+    const NameList names = {u"b.txt",  u"A.TXT", u"missing",  u"a.txt", u"MISSING",
+                            u"sub\\x", u"c.txt", u"LONGFI~1", u"gone",  u"missing"};
+    const std::vector<RandomItem> items = {
+        {u"a.txt", u""}, {u"B.TXT", u""}, {u"sub\\x", u""}, {u"long file.txt", u"LONGFI~1"}};
+    const struct {
+        CaseRule rule;
+        std::size_t distinct;
+        std::vector<std::u16string> not_found;
+    } cases[] = {
+        // Without case "A.TXT" and "a.txt" are one name, and so are the two spellings of
+        // "missing"; the short name is a second chance.
+        {CaseRule::Insensitive, 7, {u"missing", u"c.txt", u"gone"}},
+        // With case every spelling is a name of its own, and short names do not count.
+        {CaseRule::Sensitive,
+         9,
+         {u"b.txt", u"A.TXT", u"missing", u"MISSING", u"c.txt", u"LONGFI~1", u"gone"}},
+    };
+    for (const auto& c : cases) {
+        IndexedMatcher matcher(names, c.rule, collation, u'\\', NameTracking::On);
+        (void)counts(matcher, items);
+        EXPECT_EQ(matcher.tally().distinct, c.distinct);
+        EXPECT_EQ(not_found(matcher, names), c.not_found);
+    }
+    // Untracked, the matcher keeps nothing to tell.
+    IndexedMatcher untracked(names, CaseRule::Insensitive, collation, u'\\');
+    (void)counts(untracked, items);
+    EXPECT_TRUE(untracked.tally().not_found.empty());
+}
+
+// The tally must be what comparing each name with every item finds, whatever the keys.
+TEST(IndexedMatcher, TalliesAsThePlainRuleOnRandomPanels) {
+    const MemoryCollation exact;
+    const CoarseKeys coarse;
+    const PatchyKeys patchy;
+    const Collation* const collations[] = {&exact, &coarse, &patchy};
+    std::size_t missing = 0;
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        const RandomPanel panel = random_panel(seed, 30, 30);
+        NameList names;
+        for (const std::u16string& name : panel.names) {
+            names.push_back(name);
+        }
+        for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
+            // Each name alone against every item, then the first of each group of equal ones.
+            std::vector<std::u16string> expected;
+            std::vector<std::u16string> distinct;
+            const auto equal_to = [&](std::u16string_view name) {
+                return [&, name](const std::u16string& other) {
+                    return exact.equal(other, name, rule);
+                };
+            };
+            for (const std::u16string_view name : names) {
+                const NameList alone = {name};
+                PlainMatcher plain(alone, rule, exact, u'\\');
+                const std::vector<std::size_t> hits = counts(plain, panel.items);
+                const bool found =
+                    std::any_of(hits.begin(), hits.end(), [](std::size_t n) { return n != 0; });
+                if (std::none_of(distinct.begin(), distinct.end(), equal_to(name))) {
+                    distinct.emplace_back(name);
+                }
+                if (!found && std::none_of(expected.begin(), expected.end(), equal_to(name))) {
+                    expected.emplace_back(name);
+                }
+            }
+            missing += expected.size();
+            for (const Collation* collation : collations) {
+                IndexedMatcher indexed(names, rule, *collation, u'\\', NameTracking::On);
+                (void)counts(indexed, panel.items);
+                ASSERT_EQ(not_found(indexed, names), expected) << "seed " << seed;
+                ASSERT_EQ(indexed.tally().distinct, distinct.size()) << "seed " << seed;
+            }
+        }
+    }
+    EXPECT_GT(missing, 500u);
 }
 
 }  // namespace

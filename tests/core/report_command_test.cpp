@@ -1,0 +1,147 @@
+// The command's second form, over stand-ins of the host: what it selects and what it shows.
+#include "report/report_command.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "platform/memory/collation.h"
+#include "select/name_parser.h"
+#include "support/core_stand_ins.h"
+#include "support/narrow.h"
+
+namespace pickwell::testing {
+namespace {
+
+class ReportCommand : public ::testing::Test {
+  protected:
+    void clipboard_text(std::u16string text) { clipboard.content = ClipboardContent{text, {}}; }
+
+    void run() { run_report_command({panel, clipboard, settings, collation, u'\\'}, view, texts); }
+
+    // The one thing shown, which must be a message, as its one line.
+    std::string message() {
+        EXPECT_EQ(view.shown.size(), 1u);
+        if (view.shown.size() != 1 || view.shown[0].list || view.shown[0].lines.size() != 1) {
+            return "(no message)";
+        }
+        EXPECT_EQ(narrow(view.shown[0].title), "Pickwell");
+        return narrow(view.shown[0].lines[0]);
+    }
+
+    ListPanel panel{{u"a.txt", u"b.txt", u"c.txt", u"D.TXT", u"e.txt", u"f.txt", u"g.txt"}};
+    FixedClipboard clipboard;
+    MapSettings settings;
+    MemoryCollation collation;
+    EnglishTexts texts;
+    RecordingView view;
+};
+
+TEST_F(ReportCommand, ListsTheNamesNotFoundInClipboardOrderAndCopiesThemForTheParser) {
+    clipboard_text(u"a.txt\r\nmissing one\r\nd.txt\r\n lead\r\nb.txt\r\nMISSING ONE\r\n");
+    settings.numbers[kTrimSpaces] = 0;  // so that " lead" is a name of its own
+    view.answers = {{true, 1}, {false, 1}};
+    run();
+
+    EXPECT_EQ(panel.selected(), (std::vector<std::u16string>{u"a.txt", u"b.txt", u"D.TXT"}));
+    ASSERT_EQ(view.shown.size(), 2u);
+    const RecordingView::Shown& list = view.shown[0];
+    EXPECT_TRUE(list.list);
+    EXPECT_EQ(narrow(list.title), "2 of 5 names not found");
+    EXPECT_EQ(narrow(list.bottom), "Ctrl+C, Ctrl+Ins: copy the list");
+    EXPECT_EQ(list.lines, (std::vector<std::u16string>{u"missing one", u" lead"}));
+    EXPECT_EQ(list.selected, 0u);
+    // After the copy, the list again, where it was, saying where the copy went.
+    EXPECT_EQ(narrow(view.shown[1].bottom), "The list is on the clipboard.");
+    EXPECT_EQ(view.shown[1].selected, 1u);
+    ASSERT_EQ(view.copied.size(), 1u);
+    EXPECT_EQ(narrow(view.copied[0]), narrow(u"missing one\r\n lead\r\n"));
+    EXPECT_EQ(parse_names(view.copied[0], u"", false), (NameList{u"missing one", u" lead"}));
+}
+
+TEST_F(ReportCommand, SaysWhenEveryNameWasFound) {
+    const struct {
+        std::u16string clipboard;
+        const char* message;
+    } cases[] = {
+        // "a.txt" also names the item in the folder, by its part after the separator.
+        {u"a.txt\nb.txt\nd.txt\nA.TXT", "All 3 names found; 4 items selected."},
+        {u"b.txt", "The name was found; 1 item selected."},
+        {u"sub\\a.txt\nSUB\\A.TXT", "The name was found; 1 item selected."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(narrow(c.clipboard));
+        view = {};
+        panel = ListPanel({u"a.txt", u"b.txt", u"D.TXT", u"sub\\a.txt"});
+        clipboard_text(c.clipboard);
+        run();
+        EXPECT_EQ(message(), c.message);
+        EXPECT_FALSE(view.shown.at(0).warning);
+    }
+}
+
+TEST_F(ReportCommand, SaysWhyItCouldNotRun) {
+    const struct {
+        const char* what;
+        bool file_panel;
+        std::optional<ClipboardContent> content;
+        const char* message;
+    } cases[] = {
+        {"a tree panel", false, ClipboardContent{u"a.txt", {}},
+         "The active panel is not a file panel."},
+        {"a held clipboard", true, std::nullopt, "Another program holds the clipboard. Try again."},
+        {"an empty clipboard", true, ClipboardContent{},
+         "The clipboard holds no names: no text with names in it, and no copied files."},
+        {"a text without names", true, ClipboardContent{u"\r\n  \r\n", {}},
+         "The clipboard holds no names: no text with names in it, and no copied files."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        view = {};
+        panel.file_panel = c.file_panel;
+        clipboard.content = c.content;
+        run();
+        EXPECT_EQ(message(), c.message);
+        EXPECT_TRUE(view.shown.at(0).warning);
+    }
+}
+
+TEST_F(ReportCommand, AFailedCopySaysSoAndShowsTheListAgain) {
+    clipboard_text(u"nowhere");
+    view.clipboard_held = true;
+    view.answers = {{true, 0}};
+    run();
+    ASSERT_EQ(view.shown.size(), 3u);
+    EXPECT_TRUE(view.shown[0].list);
+    EXPECT_EQ(narrow(view.shown[0].title), "The name was not found");
+    EXPECT_EQ(narrow(view.shown[1].lines.at(0)),
+              "The list was not copied: another program holds the clipboard.");
+    EXPECT_TRUE(view.shown[1].warning);
+    EXPECT_EQ(narrow(view.shown[2].bottom), "Ctrl+C, Ctrl+Ins: copy the list");
+}
+
+// A hundred thousand names not found: the list shows the first few thousand and says how many
+// more there are; the copy holds them all.
+TEST_F(ReportCommand, AVeryLongListShowsItsStartAndCopiesEveryName) {
+    std::u16string text;
+    for (int i = 0; i < 100000; ++i) {
+        const std::string number = std::to_string(i);
+        text += u"name " + std::u16string(number.begin(), number.end()) + u"\n";
+    }
+    clipboard_text(text);
+    view.answers = {{true, 4999}};
+    run();
+    ASSERT_EQ(view.shown.size(), 2u);
+    const RecordingView::Shown& list = view.shown[0];
+    EXPECT_EQ(narrow(list.title), "100000 of 100000 names not found");
+    ASSERT_EQ(list.lines.size(), kNamesShown + 1);
+    EXPECT_EQ(narrow(list.lines[kNamesShown - 1]), "name 4999");
+    EXPECT_EQ(narrow(list.lines.back()), "... and 95000 more, not shown: Ctrl+C copies them all");
+    ASSERT_EQ(view.copied.size(), 1u);
+    EXPECT_EQ(parse_names(view.copied[0], u"", true).size(), 100000u);
+}
+
+}  // namespace
+}  // namespace pickwell::testing
