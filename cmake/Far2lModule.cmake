@@ -72,8 +72,14 @@ endif()
 set_property(TARGET pickwell_far2l_module APPEND PROPERTY LINK_DEPENDS
     ${PROJECT_SOURCE_DIR}/res/far2l/Pickwell.map)
 
-# The language files sit next to the module.
+# The language and help files sit next to the module; a changed one relinks it, and so is copied
+# again.
+set(PICKWELL_FAR2L_BESIDE_MODULE
+    ${PROJECT_SOURCE_DIR}/res/PickwellEng.lng ${PROJECT_SOURCE_DIR}/res/PickwellRus.lng
+    ${PROJECT_SOURCE_DIR}/res/far2l/PickwellEng.hlf ${PROJECT_SOURCE_DIR}/res/far2l/PickwellRus.hlf)
 add_custom_command(TARGET pickwell_far2l_module POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PROJECT_SOURCE_DIR}/res/PickwellEng.lng
-            ${PROJECT_SOURCE_DIR}/res/PickwellRus.lng $<TARGET_FILE_DIR:pickwell_far2l_module>)
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${PICKWELL_FAR2L_BESIDE_MODULE}
+            $<TARGET_FILE_DIR:pickwell_far2l_module>)
+set_property(TARGET pickwell_far2l_module APPEND PROPERTY LINK_DEPENDS
+    ${PICKWELL_FAR2L_BESIDE_MODULE})
 add_subdirectory(tests/far2l/host)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds one package per host: for Far 2 and Far 3 a folder dist/Pickwell-<version>-<host>-x64/
-# holding the DLL and its language files, and a zip of that folder; for far2l a folder
+# holding the DLL and its language and help files, and a zip of that folder; for far2l a folder
 # dist/Pickwell-<version>-far2l-<arch>/ laid out as far2l's bundled plug-ins are, and a .tar.gz.
+# Stops if a package, or its archive, lacks one of the files.
 # Then shows each DLL at work: the packaged DLL runs in our test host under Wine on the sample
 # folder and clipboard text.
 set -euo pipefail
@@ -10,14 +11,34 @@ cd "$(dirname "$0")/.."
 scripts/ensure-deps.sh
 version=$(sed -n 's/^project(Pickwell VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
-# A folder named for the host with the DLL and the language files, and a zip holding the folder.
+# What the build puts beside each module, and each package holds with it.
+beside_module=(PickwellEng.lng PickwellRus.lng PickwellEng.hlf PickwellRus.hlf)
+
+# check_package <archive> <file>...: stops unless each file, named relative to dist/, is there
+# and not empty, and is in the archive dist/<archive>.
+check_package() {
+    local archive=$1 listing
+    shift
+    listing=$(cd dist && cmake -E tar tf "$archive")
+    for file in "$@"; do
+        if [ ! -s "dist/$file" ] || ! grep -qxF "$file" <<<"$listing"; then
+            echo "package.sh: $file is missing from the package or from $archive" >&2
+            exit 1
+        fi
+    done
+}
+
+# A folder named for the host with the DLL, its language and help files, and a zip holding the
+# folder.
 make_package() {
     local host=$1 dll=$2
-    local name="Pickwell-$version-$host-x64"
+    local name="Pickwell-$version-$host-x64" built
+    built=$(dirname "$dll")
     rm -rf "dist/$name" "dist/$name.zip"
     mkdir -p "dist/$name"
-    cp "$dll" "$(dirname "$dll")"/Pickwell*.lng "dist/$name/"
+    cp "$dll" "${beside_module[@]/#/$built/}" "dist/$name/"
     (cd dist && cmake -E tar cf "$name.zip" --format=zip "$name")
+    check_package "$name.zip" "$name/Pickwell.dll" "${beside_module[@]/#/$name/}"
     ls -l "dist/$name" "dist/$name.zip"
 }
 
@@ -33,7 +54,7 @@ package_far2() { make_package Far2 build/windows/Pickwell.dll; }
 package_far3() { make_package Far3 build/windows/far3/Pickwell.dll; }
 
 # The far2l module for this machine's architecture, laid out as far2l's bundled plug-ins are
-# (Pickwell/plug/ with the module and its UTF-8 language files), and a .tar.gz of it.
+# (Pickwell/plug/ with the module and its language and help files), and a .tar.gz of it.
 package_far2l() {
     local name="Pickwell-$version-far2l-$(uname -m)"
     echo "== building Pickwell $version for far2l ($(uname -m))"
@@ -43,9 +64,11 @@ package_far2l() {
     echo "== packaging $name"
     rm -rf "dist/$name" "dist/$name.tar.gz"
     mkdir -p "dist/$name/Pickwell/plug"
-    cp build/far2l/Pickwell.far-plug-wide res/PickwellEng.lng res/PickwellRus.lng \
+    cp build/far2l/Pickwell.far-plug-wide "${beside_module[@]/#/build/far2l/}" \
         "dist/$name/Pickwell/plug/"
     (cd dist && cmake -E tar czf "$name.tar.gz" "$name")
+    local plug="$name/Pickwell/plug"
+    check_package "$name.tar.gz" "$plug/Pickwell.far-plug-wide" "${beside_module[@]/#/$plug/}"
     ls -lR "dist/$name" "dist/$name.tar.gz"
 }
 

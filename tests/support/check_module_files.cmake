@@ -1,0 +1,25 @@
+# Fails unless a module's folder holds exactly the language and help files it is to ship, each the
+# same as its source: the host reads every .lng and .hlf of the folder and picks one by language.
+#   cmake -DMODULE_DIR=... -DFILES=res/a.lng,res/host/a.hlf,... -P check_module_files.cmake
+string(REPLACE "," ";" sources "${FILES}")
+set(expected "")
+foreach(source IN LISTS sources)
+    get_filename_component(name "${source}" NAME)
+    list(APPEND expected "${name}")
+    if(NOT EXISTS "${MODULE_DIR}/${name}")
+        message(FATAL_ERROR "${MODULE_DIR} lacks ${name}")
+    endif()
+    file(SHA256 "${source}" source_hash)
+    file(SHA256 "${MODULE_DIR}/${name}" copy_hash)
+    if(NOT source_hash STREQUAL copy_hash)
+        message(FATAL_ERROR "${MODULE_DIR}/${name} is not ${source}")
+    endif()
+endforeach()
+
+file(GLOB present RELATIVE "${MODULE_DIR}" "${MODULE_DIR}/*.lng" "${MODULE_DIR}/*.hlf")
+list(SORT present)
+list(SORT expected)
+if(NOT present STREQUAL expected)
+    message(FATAL_ERROR "${MODULE_DIR} holds '${present}', expected exactly '${expected}'")
+endif()
+message(STATUS "${MODULE_DIR}: ${present}")
