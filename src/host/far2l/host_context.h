@@ -47,9 +47,10 @@ class HostContext {
         return control(command, param1, reinterpret_cast<IntPtr>(param2));
     }
 
-    Handle dialog_init(int x1, int y1, int x2, int y2, FarDialogItem* items,
-                       unsigned int count) const {
-        return info_.DialogInit(info_.ModuleNumber, x1, y1, x2, y2, nullptr, items, count, 0, 0,
+    // F1 in the dialog opens `help_topic` of the module's own help file.
+    Handle dialog_init(int x1, int y1, int x2, int y2, const WChar* help_topic,
+                       FarDialogItem* items, unsigned int count) const {
+        return info_.DialogInit(info_.ModuleNumber, x1, y1, x2, y2, help_topic, items, count, 0, 0,
                                 nullptr, 0);
     }
     int dialog_run(Handle dialog) const { return info_.DialogRun(dialog); }

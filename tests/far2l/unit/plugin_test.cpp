@@ -185,6 +185,7 @@ TEST_F(Far2lPluginTest, DialogShowsTheStoredSettingsAndStoresTheAnswers) {
 
     ASSERT_EQ(host.dialog_items.size(), 9u);
     EXPECT_EQ(host.dialog_init_args, (std::vector<int>{-1, -1, 44, 11, 9, 0, 0}));
+    EXPECT_EQ(host.dialog_help_topic, U"Config");  // F1 opens the settings' help
     EXPECT_FALSE(host.dialog_init_had_extras);
     const std::u32string texts[] = {U"m5", U"m6", U" ;\U0001F600", U"",  U"m7",
                                     U"m8", U"",   U"m1",           U"m2"};

@@ -207,7 +207,9 @@ far2l::Handle Far2lFakeHost::dialog_init(far2l::IntPtr plugin_number, int x1, in
                              static_cast<int>(count),
                              static_cast<int>(reserved),
                              static_cast<int>(flags)};
-    self.dialog_init_had_extras = help != nullptr || proc != nullptr || param != 0;
+    self.dialog_help_topic =
+        help != nullptr ? std::optional<std::u32string>(help) : std::nullopt;
+    self.dialog_init_had_extras = proc != nullptr || param != 0;
     if (self.dialog.create_fails) {
         return far2l::kInvalidHandle;
     }

@@ -74,7 +74,8 @@ class Far2lFakeHost {
     std::vector<far2l::FarDialogItem> dialog_items;
     std::vector<std::u32string> dialog_texts;  // by item; empty for a null text
     std::vector<int> dialog_init_args;         // x1, y1, x2, y2, count, reserved, flags
-    bool dialog_init_had_extras = false;       // a help topic, dialog procedure or parameter
+    std::optional<std::u32string> dialog_help_topic;  // nullopt for null
+    bool dialog_init_had_extras = false;              // a dialog procedure or parameter
     int open_dialogs = 0;
 
   private:
