@@ -59,6 +59,30 @@ class HostContext {
         return info_.SendDlgMessage(dialog, msg, param1, param2);
     }
 
+    // The host's menu, centred and as high as the screen lets it be; -1 (Esc, and with
+    // `break_code` left at -1) when the host has no menu.
+    int menu(Dword flags, const WChar* title, const WChar* bottom, const WChar* help_topic,
+             const int* break_keys, int* break_code, const FarMenuItem* items, int count) const {
+        if (info_.Menu == nullptr) {
+            return -1;
+        }
+        return info_.Menu(info_.ModuleNumber, -1, -1, 0, flags, title, bottom, help_topic,
+                          break_keys, break_code, items, count);
+    }
+
+    // The host's message box, `items[0]` its title; nothing when the host has none.
+    void message(Dword flags, const WChar* help_topic, const WChar* const* items, int count) const {
+        if (info_.Message != nullptr) {
+            info_.Message(info_.ModuleNumber, flags, help_topic, items, count, 0);
+        }
+    }
+
+    // Puts `text` on the clipboard; false when the host could not, or has no such helper.
+    bool copy_to_clipboard(const WChar* text) const {
+        return info_.FSF != nullptr && info_.FSF->CopyToClipboard != nullptr &&
+               info_.FSF->CopyToClipboard(text) != kFalse;
+    }
+
   private:
     static std::size_t bytes_stated(int struct_size, std::size_t ours) {
         return struct_size > 0 ? std::min(static_cast<std::size_t>(struct_size), ours) : 0;

@@ -252,8 +252,8 @@ namespace {
 
 TEST(Far2lHostContext, CopiesBothRecordsAsFarAsTheHostSaysTheyReach) {
     FarStandardFunctions fsf{};
+    std::memset(static_cast<void*>(&fsf), 0x33, sizeof fsf);
     fsf.StructSize = 100;
-    std::memset(fsf.Functions, 0x33, sizeof fsf.Functions);
     PluginStartupInfo info{};
     info.StructSize = sizeof info;
     info.ModuleNumber = 7;
@@ -264,8 +264,11 @@ TEST(Far2lHostContext, CopiesBothRecordsAsFarAsTheHostSaysTheyReach) {
     // The copy points at the module's own table, which holds what the host's held.
     ASSERT_NE(+host.info().FSF, &fsf);  // a copy: the record is packed
     EXPECT_EQ(host.info().FSF->StructSize, 100);
-    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int) - 1], 0x33);
-    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int)], 0);  // beyond the stated size
+    const auto* copied = reinterpret_cast<const unsigned char*>(host.info().FSF);
+    EXPECT_EQ(copied[99], 0x33);
+    EXPECT_EQ(copied[100], 0);  // beyond the stated size
+    // So a table too short to reach the clipboard helper gives the module none.
+    EXPECT_FALSE(host.copy_to_clipboard(U"x"));
     EXPECT_TRUE(host.can_run_command());
 
     // A record that stops before Control gives the module no Control.
