@@ -37,7 +37,7 @@ struct Far2lModule {
 
     void run_command() {
         host.calls.clear();
-        benchmark::DoNotOptimize(plugin.open_plugin());
+        benchmark::DoNotOptimize(plugin.open_plugin(0));
     }
 };
 

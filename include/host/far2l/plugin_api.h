@@ -27,7 +27,14 @@ inline constexpr int kFalse = 0;
 #pragma pack(push, 2)
 
 struct FarDialogItem;
+struct FarMenuItem;
 
+using MenuFn = int (*)(IntPtr plugin_number, int x, int y, int max_height, Dword flags,
+                       const WChar* title, const WChar* bottom, const WChar* help_topic,
+                       const int* break_keys, int* break_code, const FarMenuItem* items,
+                       int items_number);
+using MessageFn = IntPtr (*)(IntPtr plugin_number, Dword flags, const WChar* help_topic,
+                             const WChar* const* items, int items_number, int buttons_number);
 using GetMsgFn = const WChar* (*)(IntPtr plugin_number, int msg_id);
 using ControlFn = int (*)(Handle panel, int command, int param1, IntPtr param2);
 using DlgProcFn = IntPtr (*)(Handle dialog, int msg, int param1, IntPtr param2);
@@ -38,24 +45,28 @@ using DialogInitFn = Handle (*)(IntPtr plugin_number, int x1, int y1, int x2, in
 using DialogRunFn = int (*)(Handle dialog);
 using DialogFreeFn = void (*)(Handle dialog);
 using SendDlgMessageFn = IntPtr (*)(Handle dialog, int msg, int param1, IntPtr param2);
+using CopyToClipboardFn = int (*)(const WChar* data);
 using OpaqueFn = void (*)();
 
-// The host's table of helper functions. The module calls none of them: it keeps its own copy
-// only because the host's lives on the host's stack.
+// The host's table of helper functions, of which the module calls one. It keeps its own copy of
+// the table because the host's lives on the host's stack.
 struct FarStandardFunctions {
     int StructSize;
-    unsigned char Functions[624];
+    OpaqueFn Unused4To316[39];  // atoi ... AddEndSlash
+    CopyToClipboardFn CopyToClipboard;
+    OpaqueFn Unused324To628[38];  // PasteFromClipboard ... GetDecimalSeparator
 };
 static_assert(sizeof(FarStandardFunctions) == 628);
 static_assert(alignof(FarStandardFunctions) == 2);
+static_assert(offsetof(FarStandardFunctions, CopyToClipboard) == 316);
 
 struct PluginStartupInfo {
     int StructSize;
     const WChar* ModuleName;
     IntPtr ModuleNumber;
     const WChar* RootKey;
-    OpaqueFn Menu;
-    OpaqueFn Message;
+    MenuFn Menu;
+    MessageFn Message;
     GetMsgFn GetMsg;
     ControlFn Control;
     OpaqueFn Unused60To148[11];  // SaveScreen ... EditorControl
@@ -81,6 +92,8 @@ static_assert(alignof(PluginStartupInfo) == 2);
 static_assert(offsetof(PluginStartupInfo, ModuleName) == 4);
 static_assert(offsetof(PluginStartupInfo, ModuleNumber) == 12);
 static_assert(offsetof(PluginStartupInfo, RootKey) == 20);
+static_assert(offsetof(PluginStartupInfo, Menu) == 28);
+static_assert(offsetof(PluginStartupInfo, Message) == 36);
 static_assert(offsetof(PluginStartupInfo, GetMsg) == 44);
 static_assert(offsetof(PluginStartupInfo, Control) == 52);
 static_assert(offsetof(PluginStartupInfo, FSF) == 148);
@@ -188,6 +201,19 @@ static_assert(offsetof(FarDialogItem, DefaultButton) == 36);
 static_assert(offsetof(FarDialogItem, PtrData) == 40);
 static_assert(offsetof(FarDialogItem, MaxLen) == 48);
 
+// A line of a menu. The host reads the larger FarMenuItemEx only when asked to with a flag this
+// module never passes.
+struct FarMenuItem {
+    const WChar* Text;
+    int Selected;
+    int Checked;
+    int Separator;
+};
+static_assert(sizeof(FarMenuItem) == 20);
+static_assert(offsetof(FarMenuItem, Selected) == 8);
+static_assert(offsetof(FarMenuItem, Checked) == 12);
+static_assert(offsetof(FarMenuItem, Separator) == 16);
+
 #pragma pack(pop)
 
 // Panel commands for Control.
@@ -208,5 +234,21 @@ inline constexpr Dword DIF_CENTERGROUP = 0x4000;
 inline constexpr Dword DIF_SEPARATOR = 0x10000;
 inline constexpr int DM_GETCHECK = 25;
 inline constexpr int DM_GETCONSTTEXTPTR = 64;
+
+// Menu flags.
+inline constexpr Dword FMENU_WRAPMODE = 0x2;
+inline constexpr Dword FMENU_USEEXT = 0x20;
+
+// Message flags.
+inline constexpr Dword FMSG_WARNING = 0x1;
+inline constexpr Dword FMSG_MB_OK = 0x10000;
+
+// A menu's break key: a Windows virtual-key code in the low word, the exact set of modifiers
+// held with it in the high word. Letters are their upper-case code.
+inline constexpr int PKF_CONTROL = 1;
+inline constexpr int VK_INSERT = 0x2D;
+constexpr int break_key(int virtual_key, int modifiers) {
+    return virtual_key | (modifiers << 16);
+}
 
 }  // namespace pickwell::far2l

@@ -15,6 +15,9 @@ static_assert(DI_TEXT == kItemText && DI_DOUBLEBOX == kItemDoubleBox && DI_EDIT 
 
 using DialogHandle = HostDialog<HostContext, WChar, DM_GETCHECK, DM_GETCONSTTEXTPTR>;
 
+// The module's one dialog is its settings dialog: F1 there opens their topic of its help.
+constexpr const WChar* kHelpTopic = U"Config";
+
 }  // namespace
 
 HostDialogItems dialog_items(const DialogRequest& request) {
@@ -46,8 +49,8 @@ bool HostDialogRunner::run(const DialogRequest& request,
                            const std::function<void(const DialogAnswers&)>& confirmed) {
     HostDialogItems dialog = dialog_items(request);
     const DialogHandle handle(
-        host_, host_.dialog_init(-1, -1, request.width, request.height, dialog.items.data(),
-                                 static_cast<unsigned>(dialog.items.size())));
+        host_, host_.dialog_init(-1, -1, request.width, request.height, kHelpTopic,
+                                 dialog.items.data(), static_cast<unsigned>(dialog.items.size())));
     return handle.run(request.confirm, confirmed);
 }
 

@@ -39,8 +39,8 @@ PICKWELL_EXPORT void GetPluginInfoW(far2l::PluginInfo* info) noexcept {
     });
 }
 
-PICKWELL_EXPORT far2l::Handle OpenPluginW(int /*open_from*/, far2l::IntPtr /*item*/) noexcept {
-    return guarded(far2l::kInvalidHandle, [] { return plugin().open_plugin(); });
+PICKWELL_EXPORT far2l::Handle OpenPluginW(int /*open_from*/, far2l::IntPtr item) noexcept {
+    return guarded(far2l::kInvalidHandle, [&] { return plugin().open_plugin(item); });
 }
 
 PICKWELL_EXPORT int ConfigureW(int item_number) noexcept {

@@ -47,15 +47,40 @@ class HostContext {
         return control(command, param1, reinterpret_cast<IntPtr>(param2));
     }
 
-    Handle dialog_init(int x1, int y1, int x2, int y2, FarDialogItem* items,
-                       unsigned int count) const {
-        return info_.DialogInit(info_.ModuleNumber, x1, y1, x2, y2, nullptr, items, count, 0, 0,
+    // F1 in the dialog opens `help_topic` of the module's own help file.
+    Handle dialog_init(int x1, int y1, int x2, int y2, const WChar* help_topic,
+                       FarDialogItem* items, unsigned int count) const {
+        return info_.DialogInit(info_.ModuleNumber, x1, y1, x2, y2, help_topic, items, count, 0, 0,
                                 nullptr, 0);
     }
     int dialog_run(Handle dialog) const { return info_.DialogRun(dialog); }
     void dialog_free(Handle dialog) const { info_.DialogFree(dialog); }
     IntPtr send_dlg_message(Handle dialog, int msg, int param1, IntPtr param2) const {
         return info_.SendDlgMessage(dialog, msg, param1, param2);
+    }
+
+    // The host's menu, centred and as high as the screen lets it be; -1 (Esc, and with
+    // `break_code` left at -1) when the host has no menu.
+    int menu(Dword flags, const WChar* title, const WChar* bottom, const WChar* help_topic,
+             const int* break_keys, int* break_code, const FarMenuItem* items, int count) const {
+        if (info_.Menu == nullptr) {
+            return -1;
+        }
+        return info_.Menu(info_.ModuleNumber, -1, -1, 0, flags, title, bottom, help_topic,
+                          break_keys, break_code, items, count);
+    }
+
+    // The host's message box, `items[0]` its title; nothing when the host has none.
+    void message(Dword flags, const WChar* help_topic, const WChar* const* items, int count) const {
+        if (info_.Message != nullptr) {
+            info_.Message(info_.ModuleNumber, flags, help_topic, items, count, 0);
+        }
+    }
+
+    // Puts `text` on the clipboard; false when the host could not, or has no such helper.
+    bool copy_to_clipboard(const WChar* text) const {
+        return info_.FSF != nullptr && info_.FSF->CopyToClipboard != nullptr &&
+               info_.FSF->CopyToClipboard(text) != kFalse;
     }
 
   private:

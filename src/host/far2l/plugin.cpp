@@ -4,11 +4,19 @@
 #include "host/far2l/dialog.h"
 #include "host/far2l/ini_settings.h"
 #include "host/far2l/panel.h"
+#include "host/far2l/report_view.h"
 #include "host/far2l/texts.h"
 #include "platform/far2l/clipboard_source.h"
+#include "report/report_command.h"
 #include "select/select_command.h"
 
 namespace pickwell::far2l {
+namespace {
+
+// The index of the entry that reports, in the plug-ins menu.
+constexpr IntPtr kReportEntry = 1;
+
+}  // namespace
 
 void Plugin::set_startup_info(const PluginStartupInfo* info) {
     if (info != nullptr) {
@@ -21,14 +29,15 @@ void Plugin::get_plugin_info(PluginInfo* info) {
         return;
     }
     info->StructSize = sizeof(PluginInfo);
-    menu_slot_ = host_text(host_, Message::MenuEntry);
-    info->PluginMenuStrings = &menu_slot_;
-    info->PluginMenuStringsNumber = 1;
-    info->PluginConfigStrings = &menu_slot_;
+    menu_slots_ = {host_text(host_, Message::MenuEntry),
+                   host_text(host_, Message::ReportMenuEntry)};
+    info->PluginMenuStrings = menu_slots_.data();
+    info->PluginMenuStringsNumber = static_cast<int>(menu_slots_.size());
+    info->PluginConfigStrings = menu_slots_.data();
     info->PluginConfigStringsNumber = 1;
 }
 
-Handle Plugin::open_plugin() {
+Handle Plugin::open_plugin(IntPtr item) {
     if (!host_.can_run_command()) {
         return kInvalidHandle;
     }
@@ -36,8 +45,16 @@ Handle Plugin::open_plugin() {
     Far2lClipboardSource clipboard(platform_.clipboard);
     IniSettingsStore file(platform_.settings_file());
     CommandSettingsStore settings(file);
-    // The host takes no result from the command: nothing tells it how many items were marked.
-    (void)run_select_command({panel, clipboard, settings, platform_.collation, u'/'});
+    const CommandServices services{panel, clipboard, settings, platform_.collation, u'/'};
+    if (item == kReportEntry) {
+        HostReportView view(host_);
+        HostTexts texts(host_);
+        run_report_command(services, view, texts);
+    } else {
+        // The host takes no result from the command: nothing tells it how many items were
+        // marked.
+        (void)run_select_command(services);
+    }
     return kInvalidHandle;
 }
 

@@ -2,6 +2,7 @@
 // point.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,14 +27,17 @@ class Plugin {
 
     void set_startup_info(const PluginStartupInfo* info);
     void get_plugin_info(PluginInfo* info);
-    Handle open_plugin();
+    // Entry `item` of the plug-ins menu: 1 selects and reports what it found, any other only
+    // selects.
+    Handle open_plugin(IntPtr item);
     int configure(int item_number);
 
   private:
     Far2lPlatform platform_;
     HostContext host_;
-    // The menu text handed to the host, as a one-element array for both of its menus.
-    const WChar* menu_slot_ = nullptr;
+    // The menu texts handed to the host: both entries of its plug-ins menu, the first of them
+    // alone in its configuration menu.
+    std::array<const WChar*, 2> menu_slots_{};
 };
 
 }  // namespace pickwell::far2l

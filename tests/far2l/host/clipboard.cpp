@@ -63,6 +63,16 @@ void clipboard_put_named(const std::u32string& format, std::string_view bytes) {
     state().blocks[format_named(format)] = std::string(bytes);
 }
 
+bool clipboard_copy_text(std::u32string_view text) {
+    ClipboardState& s = state();
+    if (s.held_elsewhere || s.open != 0) {
+        return false;
+    }
+    s.blocks.clear();
+    clipboard_put_text(std::u32string(text) + U'\0');
+    return true;
+}
+
 void clipboard_hold_elsewhere(bool held) {
     state().held_elsewhere = held;
 }

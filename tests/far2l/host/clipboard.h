@@ -15,6 +15,9 @@ void clipboard_put_text(std::u32string_view units);
 // A block of any bytes, as another program may leave it.
 void clipboard_put_block(unsigned format, std::string_view bytes);
 void clipboard_put_named(const std::u32string& format, std::string_view bytes);
+// As far2l's FSF.CopyToClipboard: opens the clipboard, empties it, stores `text` with its
+// terminator as CF_UNICODETEXT and closes it; false when it cannot be opened.
+bool clipboard_copy_text(std::u32string_view text);
 // Another user of the clipboard holds it: OpenClipboard fails.
 void clipboard_hold_elsewhere(bool held);
 // Like the host's text-only clipboards: no named format can be registered.

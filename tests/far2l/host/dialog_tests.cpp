@@ -22,6 +22,7 @@ TEST_F(DialogTest, StoresTheAnswersInTheProfile) {
     EXPECT_EQ(host.dialog_texts[2], U" ;\U0001F600");
     EXPECT_EQ(host.dialog_items[4].Selected, 1);
     EXPECT_EQ(host.dialog_items[5].Selected, 0);
+    EXPECT_EQ(host.dialog_help_topic, U"Config");  // what F1 opens
 }
 
 TEST_F(DialogTest, FindsTheProfileByTheHostsRule) {

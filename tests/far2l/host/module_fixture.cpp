@@ -24,7 +24,10 @@ ScopedVariable::~ScopedVariable() {
     }
 }
 
-ModuleTest::ModuleTest() : far_settings("FARSETTINGS", profile.path()) {}
+ModuleTest::ModuleTest() : far_settings("FARSETTINGS", profile.path()) {
+    // As far2l's helper, which writes the clipboard the module reads.
+    host.clipboard_writer = [](const std::u32string& text) { return clipboard_copy_text(text); };
+}
 
 void ModuleTest::SetUp() {
     clipboard_reset();
@@ -42,12 +45,27 @@ void ModuleTest::start() {
     host.start([](const far2l::PluginStartupInfo* info) { module().set_startup_info(info); });
 }
 
-std::vector<int> ModuleTest::run_command(const std::vector<std::u32string>& names) {
+namespace {
+
+constexpr int kOpenFromPluginsMenu = 1;
+
+}  // namespace
+
+std::vector<int> ModuleTest::open_entry(far2l::IntPtr entry,
+                                        const std::vector<std::u32string>& names) {
     host.set_names(names);
     host.calls.clear();
-    EXPECT_EQ(module().open_plugin(1, 0), far2l::kInvalidHandle);
+    EXPECT_EQ(module().open_plugin(kOpenFromPluginsMenu, entry), far2l::kInvalidHandle);
     EXPECT_EQ(clipboard_open_sessions(), 0);
     return host.selections();
+}
+
+std::vector<int> ModuleTest::run_command(const std::vector<std::u32string>& names) {
+    return open_entry(0, names);
+}
+
+std::vector<int> ModuleTest::run_report(const std::vector<std::u32string>& names) {
+    return open_entry(1, names);
 }
 
 }  // namespace pickwell::far2l_host

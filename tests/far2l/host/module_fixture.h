@@ -38,8 +38,10 @@ class ModuleTest : public ::testing::Test {
 
     // Hands the startup records over, on the host's stack.
     void start();
-    // The command on a panel of `names`: SETSELECTION calls per item.
+    // The first menu entry's command on a panel of `names`: SETSELECTION calls per item.
     std::vector<int> run_command(const std::vector<std::u32string>& names);
+    // The second entry's, which then reports what it found.
+    std::vector<int> run_report(const std::vector<std::u32string>& names);
 
     // Where the module keeps its settings in this test's profile.
     std::string settings_file() const { return profile / ".config/plugins/pickwell/config.ini"; }
@@ -48,6 +50,9 @@ class ModuleTest : public ::testing::Test {
     ScopedVariable far_settings;
     ScopedVariable xdg_config_home{"XDG_CONFIG_HOME", std::nullopt};
     testing::Far2lFakeHost host;
+
+  private:
+    std::vector<int> open_entry(far2l::IntPtr entry, const std::vector<std::u32string>& names);
 };
 
 }  // namespace pickwell::far2l_host

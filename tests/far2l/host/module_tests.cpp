@@ -14,14 +14,15 @@ TEST(Module, ExportsTheFourEntryPointsAndNoVersionCheck) {
 
 class ModuleInfoTest : public ModuleTest {};
 
-TEST_F(ModuleInfoTest, PublishesOneEntryInBothMenus) {
+TEST_F(ModuleInfoTest, PublishesTwoCommandsAndOneConfigurationEntry) {
     far2l::PluginInfo info{};
     module().get_plugin_info(&info);
     // Copies of the packed record's fields: gtest binds references.
     EXPECT_EQ(+info.StructSize, 64);
-    ASSERT_EQ(+info.PluginMenuStringsNumber, 1);
+    ASSERT_EQ(+info.PluginMenuStringsNumber, 2);
     ASSERT_EQ(+info.PluginConfigStringsNumber, 1);
     EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"m4");
+    EXPECT_EQ(std::u32string(info.PluginMenuStrings[1]), U"m9");
     EXPECT_EQ(std::u32string(info.PluginConfigStrings[0]), U"m4");
     EXPECT_EQ(+info.Flags, 0u);
     EXPECT_EQ(+info.CommandPrefix, nullptr);
@@ -29,6 +30,8 @@ TEST_F(ModuleInfoTest, PublishesOneEntryInBothMenus) {
     host.no_language_file = true;
     module().get_plugin_info(&info);
     EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"Select files named on the clipboard");
+    EXPECT_EQ(std::u32string(info.PluginMenuStrings[1]),
+              U"Select files named on the clipboard and list those not found");
 }
 
 TEST_F(ModuleInfoTest, WorksFromItsOwnCopiesOfTheStartupRecords) {

@@ -1,16 +1,10 @@
-// The far2l adapter over a fake far2l host, the in-memory clipboard and a settings file in a
-// folder of its own.
-#include <gtest/gtest.h>
-
+// The far2l adapter: its menu entries, the command of the first, the settings dialog, and the
+// copies it keeps of the host's records.
 #include <cstddef>
 #include <cstring>
 
-#include "host/far2l/plugin.h"
+#include "fixture.h"
 #include "host/far2l/texts.h"
-#include "platform/far2l/collation.h"
-#include "platform/memory/far2l/clipboard.h"
-#include "support/far2l/fake_host.h"
-#include "support/temp_folder.h"
 
 namespace pickwell::testing {
 namespace {
@@ -22,48 +16,25 @@ using far2l::FCTL_GETPANELITEM;
 using far2l::FCTL_REDRAWPANEL;
 using far2l::FCTL_SETSELECTION;
 
-class Far2lPluginTest : public ::testing::Test {
-  protected:
-    void start() {
-        host.start([&](const far2l::PluginStartupInfo* info) { plugin.set_startup_info(info); });
-    }
-    std::string settings() const { return profile / "plugins/pickwell/config.ini"; }
-
-    // The command, with the clipboard checked to be closed however it ended.
-    std::vector<int> select(const std::vector<std::u32string>& names) {
-        host.set_names(names);
-        host.calls.clear();
-        EXPECT_EQ(plugin.open_plugin(), far2l::kInvalidHandle);
-        EXPECT_EQ(clipboard.open_count(), 0);
-        EXPECT_EQ(clipboard.registrations_while_closed(), 0);
-        EXPECT_EQ(host.violations, std::vector<std::string>{});
-        return host.selected_indices();
-    }
-
-    void TearDown() override { EXPECT_EQ(host.open_dialogs, 0); }
-
-    Far2lFakeHost host;
-    MemoryWinPortClipboard clipboard;
-    Far2lCollation collation;
-    TempFolder profile;
-    far2l::Plugin plugin{{clipboard, collation, [this] { return std::optional(settings()); }}};
-};
-
-TEST_F(Far2lPluginTest, PublishesOneEntryInBothMenus) {
+TEST_F(Far2lPluginTest, PublishesTwoCommandsAndOneConfigurationEntry) {
     start();
     far2l::PluginInfo info{};
     plugin.get_plugin_info(&info);
     EXPECT_EQ(+info.StructSize, 64);
-    ASSERT_EQ(+info.PluginMenuStringsNumber, 1);
+    ASSERT_EQ(+info.PluginMenuStringsNumber, 2);
     ASSERT_EQ(+info.PluginConfigStringsNumber, 1);
-    EXPECT_EQ(+info.PluginMenuStrings, +info.PluginConfigStrings);  // copies: the record is packed
     EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"m4");
+    EXPECT_EQ(std::u32string(info.PluginMenuStrings[1]), U"m9");
+    EXPECT_EQ(std::u32string(info.PluginConfigStrings[0]), U"m4");
     EXPECT_EQ(+info.DiskMenuStringsNumber, 0);
 
     // Without a language file the host has no text: the module's own English stands in.
     host.no_language_file = true;
     plugin.get_plugin_info(&info);
     EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"Select files named on the clipboard");
+    EXPECT_EQ(std::u32string(info.PluginMenuStrings[1]),
+              U"Select files named on the clipboard and list those not found");
+    EXPECT_EQ(std::u32string(info.PluginConfigStrings[0]), U"Select files named on the clipboard");
 }
 
 TEST_F(Far2lPluginTest, SelectsThroughTheHostsProtocol) {
@@ -161,7 +132,7 @@ TEST_F(Far2lPluginTest, ItemsTheHostCannotGiveAreSkipped) {
     // Smaller than the record: the buffer still holds a whole zero-filled one.
     host.items[3].reported_size = 8;
     host.calls.clear();
-    EXPECT_EQ(plugin.open_plugin(), far2l::kInvalidHandle);
+    EXPECT_EQ(plugin.open_plugin(0), far2l::kInvalidHandle);
     EXPECT_EQ(host.selected_indices(), std::vector<int>{});
     EXPECT_EQ(host.violations, std::vector<std::string>{});
 }
@@ -170,7 +141,9 @@ TEST_F(Far2lPluginTest, EntryPointsBeforeStartupDoNothing) {
     far2l::PluginInfo info{};
     plugin.get_plugin_info(&info);  // the built-in text: the host gave none yet
     EXPECT_EQ(std::u32string(info.PluginMenuStrings[0]), U"Select files named on the clipboard");
-    EXPECT_EQ(plugin.open_plugin(), far2l::kInvalidHandle);
+    for (const far2l::IntPtr entry : {0, 1}) {
+        EXPECT_EQ(plugin.open_plugin(entry), far2l::kInvalidHandle);
+    }
     EXPECT_EQ(plugin.configure(0), far2l::kFalse);
     EXPECT_TRUE(host.calls.empty());
 }
@@ -185,6 +158,7 @@ TEST_F(Far2lPluginTest, DialogShowsTheStoredSettingsAndStoresTheAnswers) {
 
     ASSERT_EQ(host.dialog_items.size(), 9u);
     EXPECT_EQ(host.dialog_init_args, (std::vector<int>{-1, -1, 44, 11, 9, 0, 0}));
+    EXPECT_EQ(host.dialog_help_topic, U"Config");  // F1 opens the settings' help
     EXPECT_FALSE(host.dialog_init_had_extras);
     const std::u32string texts[] = {U"m5", U"m6", U" ;\U0001F600", U"",  U"m7",
                                     U"m8", U"",   U"m1",           U"m2"};
@@ -251,8 +225,8 @@ namespace {
 
 TEST(Far2lHostContext, CopiesBothRecordsAsFarAsTheHostSaysTheyReach) {
     FarStandardFunctions fsf{};
+    std::memset(static_cast<void*>(&fsf), 0x33, sizeof fsf);
     fsf.StructSize = 100;
-    std::memset(fsf.Functions, 0x33, sizeof fsf.Functions);
     PluginStartupInfo info{};
     info.StructSize = sizeof info;
     info.ModuleNumber = 7;
@@ -263,8 +237,11 @@ TEST(Far2lHostContext, CopiesBothRecordsAsFarAsTheHostSaysTheyReach) {
     // The copy points at the module's own table, which holds what the host's held.
     ASSERT_NE(+host.info().FSF, &fsf);  // a copy: the record is packed
     EXPECT_EQ(host.info().FSF->StructSize, 100);
-    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int) - 1], 0x33);
-    EXPECT_EQ(host.info().FSF->Functions[100 - sizeof(int)], 0);  // beyond the stated size
+    const auto* copied = reinterpret_cast<const unsigned char*>(host.info().FSF);
+    EXPECT_EQ(copied[99], 0x33);
+    EXPECT_EQ(copied[100], 0);  // beyond the stated size
+    // So a table too short to reach the clipboard helper gives the module none.
+    EXPECT_FALSE(host.copy_to_clipboard(U"x"));
     EXPECT_TRUE(host.can_run_command());
 
     // A record that stops before Control gives the module no Control.

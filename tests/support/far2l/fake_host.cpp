@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/messages.h"
+
 namespace pickwell::testing {
 namespace {
 
@@ -10,6 +12,13 @@ Far2lFakeHost* current = nullptr;
 constexpr far2l::IntPtr kModuleNumber = 0x5A17;
 far2l::Handle const kDialog = reinterpret_cast<far2l::Handle>(0xD1A106);
 constexpr unsigned char kPoison = 0xA5;
+// More break keys than any module passes: a list not ended by 0 by then runs past its end.
+constexpr std::size_t kMostBreakKeys = 64;
+constexpr far2l::Dword kMessageButtonSets = 0x70000;  // the FMSG_MB_* field
+
+std::u32string text_or_empty(const far2l::WChar* text) {
+    return text != nullptr ? text : U"";
+}
 
 std::size_t text_bytes(const std::optional<std::u32string>& text) {
     return text ? (text->size() + 1) * sizeof(char32_t) : 0;
@@ -25,7 +34,7 @@ void poison(Record& record) {
 Far2lFakeHost::Far2lFakeHost() {
     // One host at a time: the service table is plain functions that reach it through `current`.
     current = this;
-    for (int id = 0; id < 16; ++id) {
+    for (int id = 0; id < kMessageCount; ++id) {
         std::u32string text = U"m";
         for (const char digit : std::to_string(id)) {
             text.push_back(static_cast<char32_t>(digit));
@@ -41,8 +50,10 @@ Far2lFakeHost::~Far2lFakeHost() {
 void Far2lFakeHost::start(
     const std::function<void(const far2l::PluginStartupInfo*)>& set_startup_info) {
     far2l::FarStandardFunctions fsf{};
+    // Every helper but the one the module uses leads nowhere.
+    std::memset(static_cast<void*>(&fsf), 0x11, sizeof fsf);
     fsf.StructSize = sizeof fsf;
-    std::memset(fsf.Functions, 0x11, sizeof fsf.Functions);
+    fsf.CopyToClipboard = nullptr;
     far2l::PluginStartupInfo info{};
     info.StructSize = sizeof info;
     info.ModuleName = U"/opt/far2l/Plugins/pickwell/plug/Pickwell.far-plug-wide";
@@ -55,6 +66,15 @@ void Far2lFakeHost::start(
     info.DialogRun = &Far2lFakeHost::dialog_run;
     info.DialogFree = &Far2lFakeHost::dialog_free;
     info.SendDlgMessage = &Far2lFakeHost::send_dlg_message;
+    if (!without_menu) {
+        info.Menu = &Far2lFakeHost::menu;
+    }
+    if (!without_message) {
+        info.Message = &Far2lFakeHost::message;
+    }
+    if (!without_copy_to_clipboard) {
+        fsf.CopyToClipboard = &Far2lFakeHost::copy_to_clipboard;
+    }
     set_startup_info(&info);
     // A module that kept a pointer into either record now reaches garbage.
     poison(info);
@@ -107,7 +127,8 @@ const char32_t* Far2lFakeHost::text_of(int id) {
     if (id >= 0 && static_cast<std::size_t>(id) < messages.size()) {
         return messages[static_cast<std::size_t>(id)].c_str();
     }
-    return id >= 0 && id < 16 ? default_messages_[static_cast<std::size_t>(id)].c_str() : U"?";
+    return id >= 0 && id < kMessageCount ? default_messages_[static_cast<std::size_t>(id)].c_str()
+                                         : U"?";
 }
 
 const far2l::WChar* Far2lFakeHost::get_msg(far2l::IntPtr plugin_number, int id) {
@@ -207,7 +228,8 @@ far2l::Handle Far2lFakeHost::dialog_init(far2l::IntPtr plugin_number, int x1, in
                              static_cast<int>(count),
                              static_cast<int>(reserved),
                              static_cast<int>(flags)};
-    self.dialog_init_had_extras = help != nullptr || proc != nullptr || param != 0;
+    self.dialog_help_topic = help != nullptr ? std::optional<std::u32string>(help) : std::nullopt;
+    self.dialog_init_had_extras = proc != nullptr || param != 0;
     if (self.dialog.create_fails) {
         return far2l::kInvalidHandle;
     }
@@ -246,6 +268,117 @@ far2l::IntPtr Far2lFakeHost::send_dlg_message(far2l::Handle dialog, int msg, int
         return reinterpret_cast<far2l::IntPtr>(self.dialog.edit_text->c_str());
     }
     return 0;
+}
+
+int Far2lFakeHost::menu(far2l::IntPtr plugin_number, int x, int y, int max_height,
+                        far2l::Dword flags, const far2l::WChar* title, const far2l::WChar* bottom,
+                        const far2l::WChar* help_topic, const int* break_keys, int* break_code,
+                        const far2l::FarMenuItem* items, int count) {
+    Far2lFakeHost& self = *current;
+    self.calls.push_back({kFar2lMenu, count, plugin_number});
+    if (plugin_number != kModuleNumber) {
+        self.violations.push_back("Menu with another module number");
+    }
+    Far2lMenuShown shown =
+        self.read_menu(flags, title, bottom, help_topic, break_keys, items, count);
+    shown.placement = {x, y, max_height};
+    const int chosen = self.close_menu(shown, break_code);
+    self.menus.push_back(std::move(shown));
+    return chosen;
+}
+
+// As the host reads them: each item as the 20-byte record, unless the flags say otherwise.
+Far2lMenuShown Far2lFakeHost::read_menu(far2l::Dword flags, const far2l::WChar* title,
+                                        const far2l::WChar* bottom, const far2l::WChar* help_topic,
+                                        const int* break_keys, const far2l::FarMenuItem* lines,
+                                        int count) {
+    Far2lMenuShown shown;
+    shown.flags = flags;
+    shown.title = text_or_empty(title);
+    shown.bottom = text_or_empty(bottom);
+    shown.help_topic = text_or_empty(help_topic);
+    if ((flags & far2l::FMENU_USEEXT) != 0) {
+        violations.push_back("Menu told to read the larger item record");
+    }
+    for (; break_keys != nullptr && *break_keys != 0; ++break_keys) {
+        if (shown.break_keys.size() == kMostBreakKeys) {
+            violations.push_back("Menu break keys not ended by 0");
+            break;
+        }
+        shown.break_keys.push_back(*break_keys);
+    }
+    if (count > 0 && lines == nullptr) {
+        violations.push_back("Menu items missing");
+        count = 0;
+    }
+    for (int i = 0; i < count; ++i) {
+        const far2l::FarMenuItem item = lines[i];
+        if (item.Text == nullptr || item.Checked != 0 || item.Separator != 0) {
+            violations.push_back("a menu item without text, or checked, or a separator");
+        }
+        if (item.Selected != 0 && shown.selected < 0) {
+            shown.selected = i;
+        }
+        shown.items.push_back(text_or_empty(item.Text));
+    }
+    return shown;
+}
+
+int Far2lFakeHost::close_menu(const Far2lMenuShown& shown, int* break_code) {
+    Far2lMenuAnswer answer;
+    if (!menu_answers.empty()) {
+        answer = menu_answers.front();
+        menu_answers.pop_front();
+    }
+    if (answer.key < 0) {
+        return answer.line;
+    }
+    if (break_code == nullptr || static_cast<std::size_t>(answer.key) >= shown.break_keys.size()) {
+        violations.push_back("a break key pressed that the menu does not have");
+        return -1;
+    }
+    *break_code = answer.key;
+    // Pressed where the cursor opened.
+    return answer.line >= 0 ? answer.line : std::max(shown.selected, 0);
+}
+
+far2l::IntPtr Far2lFakeHost::message(far2l::IntPtr plugin_number, far2l::Dword flags,
+                                     const far2l::WChar* help_topic,
+                                     const far2l::WChar* const* items, int count, int buttons) {
+    Far2lFakeHost& self = *current;
+    self.calls.push_back({kFar2lMessage, count, plugin_number});
+    if (plugin_number != kModuleNumber) {
+        self.violations.push_back("Message with another module number");
+    }
+    if (items == nullptr || count < 2) {
+        self.violations.push_back("a message box the host would not show");
+        return -1;
+    }
+    if ((flags & kMessageButtonSets) == 0 && buttons == 0) {
+        self.violations.push_back("a message box without buttons, gone at once");
+    }
+    Far2lMessageShown shown{flags, text_or_empty(help_topic), {}};
+    for (int i = 0; i < count; ++i) {
+        if (items[i] == nullptr) {
+            self.violations.push_back("a message line without text");
+        }
+        shown.items.push_back(text_or_empty(items[i]));
+    }
+    self.message_boxes.push_back(std::move(shown));
+    return 0;  // OK
+}
+
+int Far2lFakeHost::copy_to_clipboard(const far2l::WChar* data) {
+    Far2lFakeHost& self = *current;
+    self.calls.push_back({kFar2lCopyToClipboard, 0, 0});
+    if (data == nullptr) {
+        self.violations.push_back("CopyToClipboard with no text");  // the host would crash
+        return far2l::kFalse;
+    }
+    self.copied.emplace_back(data);
+    const bool copied =
+        self.clipboard_writer ? self.clipboard_writer(self.copied.back()) : !self.copy_fails;
+    return copied ? far2l::kTrue : far2l::kFalse;
 }
 
 }  // namespace pickwell::testing

@@ -1,0 +1,112 @@
+// The second menu entry through the built module: the list of the names not found in the host's
+// menu, its copy through the host's clipboard helper, and the messages in its message box.
+#include "module_fixture.h"
+
+namespace pickwell::far2l_host {
+namespace {
+
+using testing::Far2lMenuAnswer;
+
+class ReportTest : public ModuleTest {
+  protected:
+    ReportTest() { host.no_language_file = true; }  // the module's English, with its numbers
+};
+
+TEST_F(ReportTest, ListsTheMissingNamesAndCopiesThemForTheCommand) {
+    // Five names, two of them naming no item; one keeps its spaces only in quotes.
+    clipboard_put_text(U"beta.txt\r\nMissing Two.txt\r\nalpha.txt\r\n\"  spaced  \"\r\ngamma.txt");
+    host.menu_answers = {Far2lMenuAnswer::break_key(0, 1), Far2lMenuAnswer::escape()};
+    EXPECT_EQ(run_report({U"alpha.txt", U"beta.txt", U"gamma.txt", U"other.txt"}),
+              (std::vector<int>{1, 1, 1, 0}));
+
+    ASSERT_EQ(host.menus.size(), 2u);
+    for (const testing::Far2lMenuShown& menu : host.menus) {
+        EXPECT_EQ(menu.title, U"2 of 5 names not found");
+        EXPECT_EQ(menu.items, (std::vector<std::u32string>{U"Missing Two.txt", U"  spaced  "}));
+        EXPECT_EQ(menu.help_topic, U"NotFound");
+    }
+    EXPECT_EQ(host.menus[0].bottom, U"Ctrl+C, Ctrl+Ins: copy the list");
+    EXPECT_EQ(host.menus[1].bottom, U"The list is on the clipboard.");
+    EXPECT_EQ(host.menus[1].selected, 1);  // shown again where it was
+    ASSERT_EQ(host.copied.size(), 1u);
+
+    // The copy is on the host's clipboard, in place of what was there, and the command reads
+    // back the same two names.
+    EXPECT_EQ(run_command({U"beta.txt", U"  spaced  ", U"spaced", U"Missing Two.txt"}),
+              (std::vector<int>{0, 1, 0, 1}));
+}
+
+TEST_F(ReportTest, WhatIsNotAListIsAMessage) {
+    const struct {
+        const char* what;
+        int panel_type;
+        bool held;
+        far2l::Dword flags;
+        std::u32string line;
+        std::vector<int> selected;
+    } cases[] = {
+        {"all found",
+         far2l::PTYPE_FILEPANEL,
+         false,
+         far2l::FMSG_MB_OK,
+         U"All 3 names found; 3 items selected.",
+         {1, 1, 1}},
+        {"a tree panel",
+         1,
+         false,
+         far2l::FMSG_WARNING | far2l::FMSG_MB_OK,
+         U"The active panel is not a file panel.",
+         {0, 0, 0}},
+        {"the clipboard held elsewhere",
+         far2l::PTYPE_FILEPANEL,
+         true,
+         far2l::FMSG_WARNING | far2l::FMSG_MB_OK,
+         U"Another program holds the clipboard. Try again.",
+         {0, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        host.message_boxes.clear();
+        host.panel_type = c.panel_type;
+        clipboard_hold_elsewhere(c.held);
+        clipboard_put_text(U"a\nb\nC");
+        EXPECT_EQ(run_report({U"a", U"b", U"c"}), c.selected) << c.what;
+        const std::vector<testing::Far2lMessageShown> expected = {
+            {c.flags, U"NotFound", {U"Pickwell", c.line}}};
+        EXPECT_EQ(host.message_boxes, expected) << c.what;
+        EXPECT_TRUE(host.menus.empty()) << c.what;
+    }
+}
+
+TEST_F(ReportTest, ControlCharactersInNamesShowAsPictures) {
+    clipboard_put_named(U"text/uri-list",
+                        "file:///tmp/line%0Abreak.txt\r\nfile:///tmp/tab%09.txt\r\n"
+                        "file:///tmp/kept.txt\r\nfile:///tmp/c1%C2%85.txt\r\n");
+    EXPECT_EQ(run_report({U"kept.txt"}), std::vector<int>{1});
+    ASSERT_EQ(host.menus.size(), 1u);
+    EXPECT_EQ(
+        host.menus[0].items,
+        (std::vector<std::u32string>{U"line\u240Abreak.txt", U"tab\u2409.txt", U"c1<U+0085>.txt"}));
+}
+
+TEST_F(ReportTest, ALongListShowsFiveThousandNamesAndCopiesAll) {
+    std::u32string text;
+    for (int i = 0; i < 6000; ++i) {
+        text += U"missing-";
+        for (const char digit : std::to_string(i)) {
+            text.push_back(static_cast<char32_t>(digit));
+        }
+        text += U"\n";
+    }
+    clipboard_put_text(text);
+    host.menu_answers = {Far2lMenuAnswer::break_key(1, 4999)};
+    EXPECT_EQ(run_report({U"file"}), std::vector<int>{0});
+    ASSERT_EQ(host.menus.size(), 2u);
+    ASSERT_EQ(host.menus[0].items.size(), 5001u);
+    EXPECT_EQ(host.menus[0].items.back(), U"... and 1000 more, not shown: Ctrl+C copies them all");
+    EXPECT_EQ(host.menus[1].selected, 4999);
+    ASSERT_EQ(host.copied.size(), 1u);
+    EXPECT_EQ(host.copied[0], text);
+}
+
+}  // namespace
+}  // namespace pickwell::far2l_host
