@@ -35,9 +35,12 @@ struct Far2lModule {
         host.start([&](const far2l::PluginStartupInfo* info) { plugin.set_startup_info(info); });
     }
 
-    void run_command() {
+    // The first menu entry, or the second, which also tells what became of the names.
+    void run_command(int entry = 0) {
         host.calls.clear();
-        benchmark::DoNotOptimize(plugin.open_plugin(0));
+        host.menus.clear();
+        host.copied.clear();
+        benchmark::DoNotOptimize(plugin.open_plugin(entry));
     }
 };
 
@@ -72,6 +75,37 @@ void far2l_command_empty_list(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(far2l_command_empty_list)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// A clipboard of names none of which is on the panel.
+std::u32string far2l_missing_text(std::size_t count) {
+    std::u32string text;
+    for (std::size_t i = 0; i < count; ++i) {
+        text += numbered("Missing %06zu.csv", i) + U"\n";
+    }
+    return text;
+}
+
+// Every name missing: the command alone, then the second entry, whose list the user closes at
+// once or after copying it (all names).
+void far2l_all_missing(benchmark::State& state, int entry, bool copy) {
+    const auto size = static_cast<std::size_t>(state.range(0));
+    Far2lModule module(size);
+    module.clipboard.put_text(far2l_missing_text(size));
+    for (auto _ : state) {
+        if (copy) {
+            module.host.menu_answers = {testing::Far2lMenuAnswer::break_key(0)};
+        }
+        module.run_command(entry);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK_CAPTURE(far2l_all_missing, command, 0, false)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(far2l_all_missing, report, 1, false)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(far2l_all_missing, report_and_copy, 1, true)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pickwell::bench
