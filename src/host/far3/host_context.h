@@ -43,10 +43,11 @@ class HostContext final : public MessageTexts {
         return info_.PanelControl(kActivePanel, command, param1, param2);
     }
 
-    // The configuration dialog, centred: `width` and `height` are its size.
+    // The configuration dialog, centred: `width` and `height` are its size. F1 in it shows the
+    // help file's Config topic, the one the host's configuration menu shows too.
     Handle dialog_init(IntPtr width, IntPtr height, const FarDialogItem* items,
                        std::size_t count) const {
-        return info_.DialogInit(&kPluginGuid, &kDialogGuid, -1, -1, width, height, nullptr, items,
+        return info_.DialogInit(&kPluginGuid, &kDialogGuid, -1, -1, width, height, u"Config", items,
                                 count, 0, 0, nullptr, nullptr);
     }
     IntPtr dialog_run(Handle dialog) const { return info_.DialogRun(dialog); }

@@ -291,7 +291,8 @@ far3::Handle FakeFar3Host::dialog_init(const far3::Uuid* plugin_id, const far3::
                              static_cast<std::int64_t>(count),
                              reserved,
                              static_cast<std::int64_t>(flags)};
-    self.dialog_init_had_extras = help != nullptr || proc != nullptr || param != nullptr;
+    self.dialog_help_topic = help != nullptr ? std::optional<std::u16string>(help) : std::nullopt;
+    self.dialog_init_had_extras = proc != nullptr || param != nullptr;
     if (self.dialog.create_fails) {
         return far3::kInvalidHandle;
     }

@@ -108,7 +108,8 @@ class FakeFar3Host : public ScriptedTexts {
     std::u16string edit_text_at_init;
     std::optional<far3::Uuid> dialog_guid;
     std::vector<std::int64_t> dialog_init_args;  // x1, y1, x2, y2, count, reserved, flags
-    bool dialog_init_had_extras = false;         // a help topic, dialog procedure or parameter
+    std::optional<std::u16string> dialog_help_topic;
+    bool dialog_init_had_extras = false;  // a dialog procedure or parameter
     int open_dialogs = 0;
 
     // Service table entries.
