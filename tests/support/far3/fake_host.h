@@ -1,9 +1,12 @@
 // A Far 3 host for native tests, fuzzing and the Wine tests: a service table whose calls land in
-// one FakeFar3Host, which plays a file panel, a dialog and the module's settings store, checks
-// every record the module passes as the host does, and records every call in order.
+// one FakeFar3Host, which plays a file panel, a dialog, menus, message boxes, the clipboard's
+// writer and the module's settings store, checks every record the module passes as the host
+// does, and records every call in order.
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <iosfwd>
 #include <limits>
 #include <list>
@@ -12,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/far3/plugin_api.h"
@@ -26,7 +30,10 @@ enum class Far3Service {
     DialogRun,
     SendDlgMessage,
     DialogFree,
-    SettingsControl
+    SettingsControl,
+    Menu,
+    Message,
+    CopyToClipboard
 };
 
 // One call through the service table, as the module made it.
@@ -58,6 +65,40 @@ std::ostream& operator<<(std::ostream& out, const Far3Setting& setting);
 Far3Setting qword_setting(std::uint64_t number);
 Far3Setting string_setting(std::u16string text);
 
+// The module's texts as "m" and their number, with "%1" and "%2" where the language files have
+// them: for ScriptedTexts::messages.
+std::vector<std::u16string> numbered_texts();
+
+// A menu as the module had the host show it.
+struct Far3Menu {
+    far3::Uuid guid{};
+    std::vector<std::int64_t> place;  // x, y, max_height
+    far3::Flags64 flags = 0;
+    std::u16string title, bottom, help_topic;
+    std::vector<std::u16string> items;
+    std::vector<far3::Flags64> item_flags;
+    std::vector<far3::FarKey> break_keys;  // without the one that ends them
+};
+
+// A message box as the module had the host show it.
+struct Far3MessageBox {
+    far3::Uuid guid{};
+    far3::Flags64 flags = 0;
+    std::u16string help_topic;
+    std::vector<std::u16string> items;  // the title first
+    std::int64_t buttons = 0;
+};
+
+// What the user does in a menu: a key on a line (default: where the cursor is). Esc closes it;
+// Enter chooses the line; any other key closes it on the line when it is one of the menu's break
+// keys, and is ignored otherwise.
+struct Far3MenuKey {
+    far3::FarKey key;
+    std::optional<std::size_t> line;
+};
+inline constexpr far3::FarKey kEscKey = {0x1B, 0};
+inline constexpr far3::FarKey kEnterKey = {0x0D, 0};
+
 class FakeFar3Host : public ScriptedTexts {
   public:
     FakeFar3Host();
@@ -84,6 +125,17 @@ class FakeFar3Host : public ScriptedTexts {
     static constexpr std::size_t kGrowth = 64;
 
     ScriptedDialog dialog;
+
+    // The keys pressed in the menus shown, in order; when none is left, Esc.
+    std::deque<Far3MenuKey> menu_keys;
+    std::vector<Far3Menu> menus;
+    std::vector<Far3MessageBox> message_boxes;
+    // The texts the module put on the clipboard, and how the clipboard takes them: kept here,
+    // unless `clipboard_writer` is set (the Wine host writes the system's clipboard), or
+    // refused, as when another program holds the clipboard.
+    std::vector<std::u16string> copied;
+    bool copy_fails = false;
+    std::function<bool(std::u16string_view)> clipboard_writer;
 
     // The module's store as committed; a handle's writes land here when it is freed.
     std::map<std::u16string, Far3Setting> settings;
@@ -128,6 +180,17 @@ class FakeFar3Host : public ScriptedTexts {
                                          void* param2);
     static far3::IntPtr settings_control(far3::Handle settings, int command, far3::IntPtr param1,
                                          void* param2);
+    static far3::IntPtr menu(const far3::Uuid* plugin_id, const far3::Uuid* id, far3::IntPtr x,
+                             far3::IntPtr y, far3::IntPtr max_height, far3::Flags64 flags,
+                             const far3::WChar* title, const far3::WChar* bottom,
+                             const far3::WChar* help_topic, const far3::FarKey* break_keys,
+                             far3::IntPtr* break_code, const far3::FarMenuItem* items,
+                             std::size_t count);
+    static far3::IntPtr message(const far3::Uuid* plugin_id, const far3::Uuid* id,
+                                far3::Flags64 flags, const far3::WChar* help_topic,
+                                const far3::WChar* const* items, std::size_t count,
+                                far3::IntPtr buttons);
+    static int copy_to_clipboard(int type, const far3::WChar* data);
 
   private:
     struct SettingsSession {
@@ -142,6 +205,8 @@ class FakeFar3Host : public ScriptedTexts {
     far3::IntPtr settings_call_made(far3::Handle handle, int command, far3::IntPtr param1,
                                     void* param2);
     SettingsSession* session_of(far3::Handle handle);
+    far3::IntPtr menu_shown(Far3Menu shown, const far3::FarKey* break_keys,
+                            far3::IntPtr* break_code);
 
     std::set<std::unique_ptr<SettingsSession>> sessions_;
     std::unique_ptr<std::u16string> answered_text_;  // DM_GETCONSTTEXTPTR's, until DialogFree
