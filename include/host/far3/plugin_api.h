@@ -208,10 +208,20 @@ static_assert(offsetof(ConfigureInfo, Instance) == 16);
 
 // FARMACROVARTYPE
 inline constexpr int FMVT_INTEGER = 1;
+inline constexpr int FMVT_STRING = 2;
+inline constexpr int FMVT_DOUBLE = 3;
+inline constexpr int FMVT_BOOLEAN = 4;
+inline constexpr int FMVT_NIL = 7;
+inline constexpr int FMVT_ARRAY = 8;
 
 struct FarMacroBinary {
     void* Data;
     std::size_t Size;
+};
+
+struct FarMacroArray {
+    FarMacroValue* Values;
+    std::size_t Count;
 };
 
 struct FarMacroValue {
@@ -221,11 +231,16 @@ struct FarMacroValue {
         std::int64_t Boolean;
         double Double;
         const WChar* String;
-        FarMacroBinary Binary;  // the widest member: Binary and Array are two words
+        FarMacroBinary Binary;
+        FarMacroArray Array;
     };
 };
 static_assert(sizeof(FarMacroValue) == 24);
 static_assert(offsetof(FarMacroValue, Integer) == 8);
+static_assert(offsetof(FarMacroValue, Double) == 8);
+static_assert(offsetof(FarMacroValue, String) == 8);
+static_assert(offsetof(FarMacroValue, Array) + offsetof(FarMacroArray, Values) == 8);
+static_assert(offsetof(FarMacroValue, Array) + offsetof(FarMacroArray, Count) == 16);
 
 struct OpenMacroInfo {
     std::size_t StructSize;

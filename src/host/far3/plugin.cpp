@@ -3,11 +3,13 @@
 #include "config/config_dialog.h"
 #include "host/far3/dialog.h"
 #include "host/far3/host_settings.h"
+#include "host/far3/macro_request.h"
 #include "host/far3/macro_result.h"
 #include "host/far3/panel.h"
 #include "host/far3/report_view.h"
 #include "platform/win32/clipboard_source.h"
 #include "report/report_command.h"
+#include "select/given_text.h"
 
 namespace pickwell::far3 {
 namespace {
@@ -83,12 +85,8 @@ Handle Plugin::open(const OpenInfo* info) {
         case OPEN_PLUGINSMENU:
             open_from_menu(info->Guid);
             return nullptr;
-        case OPEN_FROMMACRO: {
-            // A macro that could not run the command sees false.
-            WindowsClipboardSource clipboard(clipboard_);
-            const std::optional<std::size_t> marked = with_services(clipboard, run_select_command);
-            return marked ? macro_result(*marked) : nullptr;
-        }
+        case OPEN_FROMMACRO:
+            return answer_macro(reinterpret_cast<const OpenMacroInfo*>(info->Data));
         default:
             return nullptr;
     }
@@ -104,19 +102,45 @@ IntPtr Plugin::configure(const ConfigureInfo* info) {
     return run_config_dialog(host_, settings, dialog) ? kTrue : kFalse;
 }
 
+std::unique_ptr<ClipboardSource> Plugin::names_from(std::optional<std::u16string> text) {
+    if (text) {
+        return std::make_unique<GivenText>(std::move(*text));
+    }
+    return std::make_unique<WindowsClipboardSource>(clipboard_);
+}
+
 void Plugin::open_from_menu(const Uuid* item) {
-    WindowsClipboardSource clipboard(clipboard_);
+    const auto clipboard = names_from(std::nullopt);
     if (item == nullptr || *item != kReportMenuGuid) {
-        (void)with_services(clipboard, run_select_command);
+        (void)with_services(*clipboard, run_select_command);
         return;
     }
     // An entry that cannot show what it did does nothing.
     if (host_.can_run_report()) {
         HostReportView view(host_);
-        with_services(clipboard, [&](const CommandServices& services) {
+        with_services(*clipboard, [&](const CommandServices& services) {
             run_report_command(services, view, host_);
         });
     }
+}
+
+// A macro sees false when the command could not run, and for arguments the module does not take.
+Handle Plugin::answer_macro(const OpenMacroInfo* arguments) {
+    std::optional<MacroRequest> request = read_macro_request(arguments);
+    if (!request) {
+        return nullptr;
+    }
+    const auto names = names_from(std::move(request->text));
+    if (!request->list_not_found) {
+        const std::optional<std::size_t> marked = with_services(*names, run_select_command);
+        return marked ? macro_result(*marked) : nullptr;
+    }
+    auto outcome = with_services(*names, run_select_command_with_report);
+    auto* report = std::get_if<SelectionReport>(&outcome);
+    if (report == nullptr) {
+        return nullptr;
+    }
+    return macro_result(report->marked, std::move(report->names), report->tally.not_found);
 }
 
 }  // namespace pickwell::far3

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
+#include <string>
 
 #include "core/clipboard_source.h"
 #include "host/far3/host_context.h"
@@ -34,6 +36,10 @@ class Plugin {
 
   private:
     void open_from_menu(const Uuid* item);
+    Handle answer_macro(const OpenMacroInfo* arguments);
+
+    // The names of `text`, or of the clipboard when there is none.
+    std::unique_ptr<ClipboardSource> names_from(std::optional<std::u16string> text);
     // Runs `command` with the services of the active panel and the module's store, over `names`.
     template <typename Command>
     auto with_services(ClipboardSource& names, Command command);

@@ -47,6 +47,12 @@ class Far3PluginTest : public ::testing::Test {
         host.calls.clear();
         EXPECT_EQ(open(far3::OPEN_PLUGINSMENU, &item), nullptr);
     }
+    // Plugin.Call with `arguments`, as the host passes them: no entry, its own record.
+    far3::Handle call_macro(std::vector<far3::FarMacroValue> arguments) {
+        host.calls.clear();
+        const far3::OpenMacroInfo info{sizeof info, arguments.size(), arguments.data()};
+        return open(far3::OPEN_FROMMACRO, nullptr, reinterpret_cast<far3::IntPtr>(&info));
+    }
 
     far3::IntPtr configure(const far3::Uuid* item = &far3::kConfigGuid) {
         host.calls.clear();

@@ -115,17 +115,101 @@ Far3Setting string_setting(std::u16string text) {
     return {far3::FST_STRING, 0, std::move(text)};
 }
 
-std::optional<std::int64_t> macro_integer(far3::Handle result) {
+namespace {
+
+MacroValue copied_value(const far3::FarMacroValue& value) {
+    MacroValue copy;
+    copy.type = value.Type;
+    if (value.Type == far3::FMVT_INTEGER) {
+        copy.integer = value.Integer;
+    } else if (value.Type == far3::FMVT_STRING) {
+        copy.text = text_or_empty(value.String);
+    } else if (value.Type == far3::FMVT_ARRAY) {
+        for (std::size_t i = 0; i < value.Array.Count; ++i) {
+            copy.array.push_back(copied_value(value.Array.Values[i]));
+        }
+    }
+    return copy;
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const MacroValue& value) {
+    switch (value.type) {
+        case far3::FMVT_INTEGER:
+            return out << value.integer;
+        case far3::FMVT_STRING:
+            return out << '"' << ascii(value.text) << '"';
+        case far3::FMVT_ARRAY: {
+            out << '{';
+            const char* separator = "";
+            for (const MacroValue& element : value.array) {
+                out << separator << element;
+                separator = ", ";
+            }
+            return out << '}';
+        }
+        default:
+            return out << "(type " << value.type << ')';
+    }
+}
+
+MacroValue macro_number(std::int64_t number) {
+    return {far3::FMVT_INTEGER, number, u"", {}};
+}
+
+MacroValue macro_array(const std::vector<std::u16string>& texts) {
+    MacroValue array{far3::FMVT_ARRAY, 0, u"", {}};
+    for (const std::u16string& text : texts) {
+        array.array.push_back({far3::FMVT_STRING, 0, text, {}});
+    }
+    return array;
+}
+
+std::optional<std::vector<MacroValue>> macro_values(far3::Handle result) {
     if (result == nullptr) {
         return std::nullopt;
     }
     auto* call = static_cast<far3::FarMacroCall*>(result);
-    if (call->StructSize != sizeof *call || call->Count != 1 || call->Values == nullptr ||
-        call->Values[0].Type != far3::FMVT_INTEGER || call->Callback == nullptr) {
+    if (call->StructSize != sizeof *call || call->Callback == nullptr || call->Values == nullptr) {
+        return std::vector{MacroValue{-1, 0, u"", {}}};
+    }
+    std::vector<MacroValue> values;
+    for (std::size_t i = 0; i < call->Count; ++i) {
+        values.push_back(copied_value(call->Values[i]));
+    }
+    call->Callback(call->CallbackData, call->Values, call->Count);
+    return values;
+}
+
+std::optional<std::int64_t> macro_integer(far3::Handle result) {
+    const std::optional<std::vector<MacroValue>> values = macro_values(result);
+    if (!values) {
+        return std::nullopt;
+    }
+    if (values->size() != 1 || values->front().type != far3::FMVT_INTEGER) {
         return kMalformedMacroResult;
     }
-    const std::int64_t value = call->Values[0].Integer;
-    call->Callback(call->CallbackData, call->Values, call->Count);
+    return values->front().integer;
+}
+
+far3::FarMacroValue macro_string(const char16_t* text) {
+    far3::FarMacroValue value{};
+    value.Type = far3::FMVT_STRING;
+    value.String = text;
+    return value;
+}
+
+far3::FarMacroValue macro_double(double number) {
+    far3::FarMacroValue value{};
+    value.Type = far3::FMVT_DOUBLE;
+    value.Double = number;
+    return value;
+}
+
+far3::FarMacroValue macro_value_of_type(int type) {
+    far3::FarMacroValue value{};
+    value.Type = type;
     return value;
 }
 

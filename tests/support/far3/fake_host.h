@@ -218,6 +218,28 @@ class FakeFar3Host : public ScriptedTexts {
 inline constexpr std::int64_t kMalformedMacroResult = std::numeric_limits<std::int64_t>::min();
 std::optional<std::int64_t> macro_integer(far3::Handle result);
 
+// A value as a macro receives it: a number, a string, or an array of values.
+struct MacroValue {
+    int type = 0;
+    std::int64_t integer = 0;
+    std::u16string text;
+    std::vector<MacroValue> array;
+    bool operator==(const MacroValue&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const MacroValue& value);
+MacroValue macro_number(std::int64_t number);
+MacroValue macro_array(const std::vector<std::u16string>& texts);
+
+// Every value of the FarMacroCall OpenW returned, copied as the host copies them for the macro,
+// which then hands them to the callback to be freed; nothing for null. A record the host would
+// not take (a wrong size, no callback, no values) reads as one value of type -1.
+std::optional<std::vector<MacroValue>> macro_values(far3::Handle result);
+
+// Arguments of Plugin.Call as the host passes them.
+far3::FarMacroValue macro_string(const char16_t* text);
+far3::FarMacroValue macro_double(double number);
+far3::FarMacroValue macro_value_of_type(int type);  // a boolean, nil ...: zero as its value
+
 // The bytes a host needs for an item: its record and the names after it.
 std::size_t far3_item_size(const FakeItem& item);
 
