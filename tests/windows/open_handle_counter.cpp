@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace wine_test {
@@ -54,6 +55,34 @@ BOOL WINAPI counting_close_clipboard() {
         --counted.clipboard;
     }
     return closed;
+}
+
+void* __cdecl counting_malloc(std::size_t size) {
+    void* block = std::malloc(size);
+    counted.heap_blocks += block != nullptr ? 1 : 0;
+    return block;
+}
+
+void* __cdecl counting_calloc(std::size_t count, std::size_t size) {
+    void* block = std::calloc(count, size);
+    counted.heap_blocks += block != nullptr ? 1 : 0;
+    return block;
+}
+
+// The system's realloc allocates for a null block and frees for a size of 0.
+void* __cdecl counting_realloc(void* block, std::size_t size) {
+    void* moved = std::realloc(block, size);
+    if (block == nullptr && moved != nullptr) {
+        ++counted.heap_blocks;
+    } else if (block != nullptr && size == 0) {
+        --counted.heap_blocks;
+    }
+    return moved;
+}
+
+void __cdecl counting_free(void* block) {
+    counted.heap_blocks -= block != nullptr ? 1 : 0;
+    std::free(block);
 }
 
 template <typename T>
@@ -115,6 +144,20 @@ bool count_open_handles(bool registry) {
             all = reroute(module, "RegCloseKey", as_pointer(&counting_close_key)) && all;
         }
         return all;
+    }();
+    return rerouted;
+}
+
+bool count_heap_blocks() {
+    static const bool rerouted = [] {
+        const HMODULE module = GetModuleHandleW(L"Pickwell.dll");
+        if (module == nullptr) {
+            return false;
+        }
+        bool all = reroute(module, "malloc", as_pointer(&counting_malloc));
+        all = reroute(module, "calloc", as_pointer(&counting_calloc)) && all;
+        all = reroute(module, "realloc", as_pointer(&counting_realloc)) && all;
+        return reroute(module, "free", as_pointer(&counting_free)) && all;
     }();
     return rerouted;
 }

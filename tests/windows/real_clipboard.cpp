@@ -8,15 +8,17 @@
 
 namespace wine_test {
 
-void put_on_clipboard(const std::vector<ClipboardBlock>& blocks) {
+bool put_on_clipboard(const std::vector<ClipboardBlock>& blocks) {
     if (!OpenClipboard(nullptr)) {
-        return;
+        return false;
     }
     EmptyClipboard();
+    bool all_put = true;
     for (const ClipboardBlock& block : blocks) {
         // The system owns the block once SetClipboardData accepts it.
         const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, block.bytes.size());
         if (memory == nullptr) {
+            all_put = false;
             continue;
         }
         if (void* bytes = GlobalLock(memory)) {
@@ -25,9 +27,11 @@ void put_on_clipboard(const std::vector<ClipboardBlock>& blocks) {
         }
         if (SetClipboardData(block.format, memory) == nullptr) {
             GlobalFree(memory);
+            all_put = false;
         }
     }
     CloseClipboard();
+    return all_put;
 }
 
 ClipboardBlock text_block(std::u16string_view text) {

@@ -12,8 +12,9 @@ struct ClipboardBlock {
     std::vector<std::byte> bytes;
 };
 
-// Empties the clipboard and puts the blocks on it.
-void put_on_clipboard(const std::vector<ClipboardBlock>& blocks);
+// Empties the clipboard and puts the blocks on it; false when it cannot be opened, or a block
+// cannot be put on it.
+bool put_on_clipboard(const std::vector<ClipboardBlock>& blocks);
 ClipboardBlock text_block(std::u16string_view text);  // CF_UNICODETEXT with its terminator
 ClipboardBlock drop_list_block(const std::vector<std::u16string>& paths, bool wide = true);
 

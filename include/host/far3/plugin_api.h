@@ -38,8 +38,18 @@ static_assert(sizeof(Uuid) == 16 && alignof(Uuid) == 4);
 
 struct FarDialogItem;
 struct FarMacroValue;
+struct FarKey;
+struct FarMenuItem;
 
 using GetMsgFn = const WChar* (*)(const Uuid* plugin_id, IntPtr msg_id);
+using MenuFn = IntPtr (*)(const Uuid* plugin_id, const Uuid* id, IntPtr x, IntPtr y,
+                          IntPtr max_height, Flags64 flags, const WChar* title, const WChar* bottom,
+                          const WChar* help_topic, const FarKey* break_keys, IntPtr* break_code,
+                          const FarMenuItem* items, std::size_t items_number);
+using MessageFn = IntPtr (*)(const Uuid* plugin_id, const Uuid* id, Flags64 flags,
+                             const WChar* help_topic, const WChar* const* items,
+                             std::size_t items_number, IntPtr buttons_number);
+using CopyToClipboardFn = int (*)(int type, const WChar* data);
 using PanelControlFn = IntPtr (*)(Handle panel, int command, IntPtr param1, void* param2);
 using DlgProcFn = IntPtr (*)(Handle dialog, IntPtr msg, IntPtr param1, void* param2);
 using DialogInitFn = Handle (*)(const Uuid* plugin_id, const Uuid* id, IntPtr x1, IntPtr y1,
@@ -87,18 +97,24 @@ static_assert(offsetof(GlobalInfo, Description) == 72);
 static_assert(offsetof(GlobalInfo, Author) == 80);
 static_assert(offsetof(GlobalInfo, Instance) == 88);
 
-// The standard functions: none is called, the table is only kept.
+// The standard functions: only the clipboard's writer is called.
 struct FarStandardFunctions {
     std::size_t StructSize;
-    OpaqueFn Functions[49];  // atoi ... DetectCodePage
+    OpaqueFn Unused8To256[31];  // atoi ... AddEndSlash
+    CopyToClipboardFn CopyToClipboard;
+    OpaqueFn Unused264To400[17];  // PasteFromClipboard ... DetectCodePage
 };
 static_assert(sizeof(FarStandardFunctions) == 400);
+static_assert(offsetof(FarStandardFunctions, CopyToClipboard) == 256);
+
+// FARCLIPBOARD_TYPE: the host writes nothing for FCT_ANY.
+inline constexpr int FCT_STREAM = 1;
 
 struct PluginStartupInfo {
     std::size_t StructSize;
     const WChar* ModuleName;
-    OpaqueFn Menu;
-    OpaqueFn Message;
+    MenuFn Menu;
+    MessageFn Message;
     GetMsgFn GetMsg;
     PanelControlFn PanelControl;
     OpaqueFn Unused48To128[10];  // SaveScreen ... EditorControl
@@ -124,6 +140,8 @@ struct PluginStartupInfo {
 };
 static_assert(sizeof(PluginStartupInfo) == 280);
 static_assert(offsetof(PluginStartupInfo, ModuleName) == 8);
+static_assert(offsetof(PluginStartupInfo, Menu) == 16);
+static_assert(offsetof(PluginStartupInfo, Message) == 24);
 static_assert(offsetof(PluginStartupInfo, GetMsg) == 32);
 static_assert(offsetof(PluginStartupInfo, PanelControl) == 40);
 static_assert(offsetof(PluginStartupInfo, FSF) == 128);
@@ -190,10 +208,20 @@ static_assert(offsetof(ConfigureInfo, Instance) == 16);
 
 // FARMACROVARTYPE
 inline constexpr int FMVT_INTEGER = 1;
+inline constexpr int FMVT_STRING = 2;
+inline constexpr int FMVT_DOUBLE = 3;
+inline constexpr int FMVT_BOOLEAN = 4;
+inline constexpr int FMVT_NIL = 7;
+inline constexpr int FMVT_ARRAY = 8;
 
 struct FarMacroBinary {
     void* Data;
     std::size_t Size;
+};
+
+struct FarMacroArray {
+    FarMacroValue* Values;
+    std::size_t Count;
 };
 
 struct FarMacroValue {
@@ -203,11 +231,16 @@ struct FarMacroValue {
         std::int64_t Boolean;
         double Double;
         const WChar* String;
-        FarMacroBinary Binary;  // the widest member: Binary and Array are two words
+        FarMacroBinary Binary;
+        FarMacroArray Array;
     };
 };
 static_assert(sizeof(FarMacroValue) == 24);
 static_assert(offsetof(FarMacroValue, Integer) == 8);
+static_assert(offsetof(FarMacroValue, Double) == 8);
+static_assert(offsetof(FarMacroValue, String) == 8);
+static_assert(offsetof(FarMacroValue, Array) + offsetof(FarMacroArray, Values) == 8);
+static_assert(offsetof(FarMacroValue, Array) + offsetof(FarMacroArray, Count) == 16);
 
 struct OpenMacroInfo {
     std::size_t StructSize;
@@ -392,5 +425,42 @@ static_assert(offsetof(FarSettingsItem, Name) == 16);
 static_assert(offsetof(FarSettingsItem, Type) == 24);
 static_assert(offsetof(FarSettingsItem, Number) == 32);
 static_assert(offsetof(FarSettingsItem, String) == 32);
+
+// Message boxes: FMSG_MB_OK adds the host's own OK button.
+inline constexpr Flags64 FMSG_WARNING = 0x1;
+inline constexpr Flags64 FMSG_MB_OK = 0x10000;
+
+// Menus. FMENU_ flags are Far 3's own, not Far 2's or far2l's.
+inline constexpr Flags64 FMENU_SHOWAMPERSAND = 0x1;
+inline constexpr Flags64 FMENU_WRAPMODE = 0x2;
+inline constexpr Flags64 MIF_SELECTED = 0x10000;
+
+// A key as the console reports it: the virtual key code and the modifier state. The system's
+// names for these (VK_INSERT, LEFT_CTRL_PRESSED ...) are macros of <windows.h>.
+inline constexpr std::uint16_t kKeyInsert = 0x2D;
+inline constexpr Dword kRightCtrlPressed = 0x0004;
+inline constexpr Dword kLeftCtrlPressed = 0x0008;
+inline constexpr Dword kShiftPressed = 0x0010;
+
+struct FarKey {
+    std::uint16_t VirtualKeyCode;
+    Dword ControlKeyState;
+    bool operator==(const FarKey&) const = default;
+};
+static_assert(sizeof(FarKey) == 8);
+static_assert(offsetof(FarKey, ControlKeyState) == 4);
+
+struct FarMenuItem {
+    Flags64 Flags;
+    const WChar* Text;
+    FarKey AccelKey;
+    IntPtr UserData;
+    IntPtr Reserved[2];
+};
+static_assert(sizeof(FarMenuItem) == 48);
+static_assert(offsetof(FarMenuItem, Text) == 8);
+static_assert(offsetof(FarMenuItem, AccelKey) == 16);
+static_assert(offsetof(FarMenuItem, UserData) == 24);
+static_assert(offsetof(FarMenuItem, Reserved) == 32);
 
 }  // namespace pickwell::far3

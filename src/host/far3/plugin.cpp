@@ -3,10 +3,13 @@
 #include "config/config_dialog.h"
 #include "host/far3/dialog.h"
 #include "host/far3/host_settings.h"
+#include "host/far3/macro_request.h"
 #include "host/far3/macro_result.h"
 #include "host/far3/panel.h"
+#include "host/far3/report_view.h"
 #include "platform/win32/clipboard_source.h"
-#include "select/select_command.h"
+#include "report/report_command.h"
+#include "select/given_text.h"
 
 namespace pickwell::far3 {
 namespace {
@@ -15,7 +18,8 @@ namespace {
 // records included, are all those declared here. Later hosts made GlobalInfo, PluginInfo (3596),
 // PluginStartupInfo (5552) and the standard-function table longer: the module copies no more of
 // a host record than it states, writes records field by field and asks for each item's size
-// before it fills it, so it works with every one of them.
+// before it fills it, so it works with every one of them. Of the second menu entry's records, the
+// menu item and the menu and message flags are known to hold from build 6058 on.
 constexpr VersionInfo kMinFarVersion = {3, 0, 0, 2896, VS_RELEASE};
 // The version record's numbers.
 constexpr VersionInfo kVersion = {2, 10, 0, 0, VS_RELEASE};
@@ -24,8 +28,11 @@ constexpr VersionInfo kVersion = {2, 10, 0, 0, VS_RELEASE};
 // may end sooner than ours, never before these.
 constexpr std::size_t kGlobalInfoUsed = offsetof(GlobalInfo, Author) + sizeof(const WChar*);
 constexpr std::size_t kPluginInfoUsed = offsetof(PluginInfo, CommandPrefix) + sizeof(const WChar*);
-constexpr std::size_t kOpenInfoUsed = offsetof(OpenInfo, OpenFrom) + sizeof(int);
+constexpr std::size_t kOpenInfoUsed = offsetof(OpenInfo, Data) + sizeof(IntPtr);
 constexpr std::size_t kConfigureInfoUsed = offsetof(ConfigureInfo, Guid) + sizeof(const Uuid*);
+
+// The entries of the plug-ins menu, in the order of their texts.
+constexpr Uuid kMenuGuids[] = {kMenuGuid, kReportMenuGuid};
 
 template <typename Record>
 bool states_at_least(const Record* record, std::size_t size) {
@@ -54,12 +61,20 @@ void Plugin::get_plugin_info(PluginInfo* info) {
     if (!host_.can_list_menus() || !states_at_least(info, kPluginInfoUsed)) {
         return;
     }
-    menu_slot_ = host_.get_msg(Message::MenuEntry);
+    menu_slots_[0] = host_.get_msg(Message::MenuEntry);
+    menu_slots_[1] = host_.get_msg(Message::ReportMenuEntry);
     info->Flags = 0;
     info->DiskMenu = {};
-    info->PluginMenu = {&kMenuGuid, &menu_slot_, 1};
-    info->PluginConfig = {&kConfigGuid, &menu_slot_, 1};
+    info->PluginMenu = {kMenuGuids, menu_slots_, 2};
+    info->PluginConfig = {&kConfigGuid, menu_slots_, 1};
     info->CommandPrefix = nullptr;
+}
+
+template <typename Command>
+auto Plugin::with_services(ClipboardSource& names, Command command) {
+    HostPanel panel(host_);
+    HostSettingsStore settings(host_);
+    return command(CommandServices{panel, names, settings, collation_, u'\\'});
 }
 
 Handle Plugin::open(const OpenInfo* info) {
@@ -68,13 +83,10 @@ Handle Plugin::open(const OpenInfo* info) {
     }
     switch (info->OpenFrom) {
         case OPEN_PLUGINSMENU:
-            (void)run_command();
+            open_from_menu(info->Guid);
             return nullptr;
-        case OPEN_FROMMACRO: {
-            // A macro that could not run the command sees false.
-            const std::optional<std::size_t> marked = run_command();
-            return marked ? macro_result(*marked) : nullptr;
-        }
+        case OPEN_FROMMACRO:
+            return answer_macro(reinterpret_cast<const OpenMacroInfo*>(info->Data));
         default:
             return nullptr;
     }
@@ -90,11 +102,45 @@ IntPtr Plugin::configure(const ConfigureInfo* info) {
     return run_config_dialog(host_, settings, dialog) ? kTrue : kFalse;
 }
 
-std::optional<std::size_t> Plugin::run_command() {
-    HostPanel panel(host_);
-    WindowsClipboardSource clipboard(clipboard_);
-    HostSettingsStore settings(host_);
-    return run_select_command({panel, clipboard, settings, collation_, u'\\'});
+std::unique_ptr<ClipboardSource> Plugin::names_from(std::optional<std::u16string> text) {
+    if (text) {
+        return std::make_unique<GivenText>(std::move(*text));
+    }
+    return std::make_unique<WindowsClipboardSource>(clipboard_);
+}
+
+void Plugin::open_from_menu(const Uuid* item) {
+    const auto clipboard = names_from(std::nullopt);
+    if (item == nullptr || *item != kReportMenuGuid) {
+        (void)with_services(*clipboard, run_select_command);
+        return;
+    }
+    // An entry that cannot show what it did does nothing.
+    if (host_.can_run_report()) {
+        HostReportView view(host_);
+        with_services(*clipboard, [&](const CommandServices& services) {
+            run_report_command(services, view, host_);
+        });
+    }
+}
+
+// A macro sees false when the command could not run, and for arguments the module does not take.
+Handle Plugin::answer_macro(const OpenMacroInfo* arguments) {
+    std::optional<MacroRequest> request = read_macro_request(arguments);
+    if (!request) {
+        return nullptr;
+    }
+    const auto names = names_from(std::move(request->text));
+    if (!request->list_not_found) {
+        const std::optional<std::size_t> marked = with_services(*names, run_select_command);
+        return marked ? macro_result(*marked) : nullptr;
+    }
+    auto outcome = with_services(*names, run_select_command_with_report);
+    auto* report = std::get_if<SelectionReport>(&outcome);
+    if (report == nullptr) {
+        return nullptr;
+    }
+    return macro_result(report->marked, std::move(report->names), report->tally.not_found);
 }
 
 }  // namespace pickwell::far3

@@ -44,6 +44,8 @@ TEST_F(Far3Dialog, ExpandsTheItemTableForTheHost) {
     EXPECT_EQ(host.dialog_init_args, (std::vector<std::int64_t>{-1, -1, 44, 11, 9, 0, 0}));
     EXPECT_FALSE(host.dialog_init_had_extras);
     EXPECT_EQ(host.dialog_guid, far3::kDialogGuid);
+    // F1 shows the topic that Shift+F1 in the host's configuration menu shows.
+    EXPECT_EQ(host.dialog_help_topic, u"Config");
     ASSERT_EQ(host.dialog_items.size(), 9u);
     for (std::size_t i = 0; i < 9; ++i) {
         const far3::FarDialogItem& item = host.dialog_items[i];

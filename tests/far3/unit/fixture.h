@@ -25,8 +25,9 @@ class Far3PluginTest : public ::testing::Test {
     }
 
     // OpenW as the host calls it, with resources checked to be released however it ended.
-    far3::Handle open(int open_from) {
-        far3::OpenInfo info{sizeof info, open_from, &far3::kMenuGuid, 0, nullptr};
+    far3::Handle open(int open_from, const far3::Uuid* item = &far3::kMenuGuid,
+                      far3::IntPtr data = 0) {
+        far3::OpenInfo info{sizeof info, open_from, item, data, nullptr};
         const far3::Handle result = plugin.open(&info);
         EXPECT_EQ(clipboard.open_count(), 0);
         EXPECT_EQ(host.open_settings, 0);
@@ -39,6 +40,18 @@ class Far3PluginTest : public ::testing::Test {
         host.calls.clear();
         EXPECT_EQ(open(far3::OPEN_PLUGINSMENU), nullptr);
         return host.selected_indices();
+    }
+
+    // A menu entry chosen in the plug-ins menu, or run by a macro's Plugin.Menu.
+    void open_entry(const far3::Uuid& item) {
+        host.calls.clear();
+        EXPECT_EQ(open(far3::OPEN_PLUGINSMENU, &item), nullptr);
+    }
+    // Plugin.Call with `arguments`, as the host passes them: no entry, its own record.
+    far3::Handle call_macro(std::vector<far3::FarMacroValue> arguments) {
+        host.calls.clear();
+        const far3::OpenMacroInfo info{sizeof info, arguments.size(), arguments.data()};
+        return open(far3::OPEN_FROMMACRO, nullptr, reinterpret_cast<far3::IntPtr>(&info));
     }
 
     far3::IntPtr configure(const far3::Uuid* item = &far3::kConfigGuid) {

@@ -122,7 +122,7 @@ class Far3Menus : public Far3PluginTest {
     Far3Menus() { start(); }
 };
 
-TEST_F(Far3Menus, PublishesOneEntryUnderItsOwnGuidInEachMenu) {
+TEST_F(Far3Menus, PublishesItsEntriesUnderTheirOwnGuids) {
     // An older host's record: no Instance; its slot here must stay as it is.
     far3::PluginInfo info;
     std::memset(&info, kUntouched, sizeof info);
@@ -134,25 +134,29 @@ TEST_F(Far3Menus, PublishesOneEntryUnderItsOwnGuidInEachMenu) {
     EXPECT_EQ(info.DiskMenu.Count, 0u);
     EXPECT_EQ(info.DiskMenu.Guids, nullptr);
     EXPECT_EQ(info.CommandPrefix, nullptr);
-    ASSERT_EQ(info.PluginMenu.Count, 1u);
+    ASSERT_EQ(info.PluginMenu.Count, 2u);
     ASSERT_EQ(info.PluginConfig.Count, 1u);
     EXPECT_EQ(info.PluginMenu.Guids[0], far3::kMenuGuid);
+    EXPECT_EQ(info.PluginMenu.Guids[1], far3::kReportMenuGuid);
     EXPECT_EQ(info.PluginConfig.Guids[0], far3::kConfigGuid);
     EXPECT_EQ(info.PluginMenu.Strings, info.PluginConfig.Strings);
     EXPECT_EQ(info.PluginMenu.Strings[0], ScriptedTexts::message_text(4));
+    EXPECT_EQ(info.PluginMenu.Strings[1], host.text_of(9));
     void* untouched;
     std::memset(&untouched, kUntouched, sizeof untouched);
     EXPECT_EQ(info.Instance, untouched);
 
-    // Each call fetches the text anew, into the same slot.
-    host.messages = {u"", u"", u"", u"", u"Another language"};
+    // Each call fetches the texts anew, into the same slots.
+    host.messages = {u"", u"", u"", u"", u"Another language", u"", u"", u"", u"", u"Second"};
     far3::PluginInfo again{};
     again.StructSize = sizeof again;
     plugin.get_plugin_info(&again);
     EXPECT_EQ(again.PluginMenu.Strings, info.PluginMenu.Strings);
     EXPECT_EQ(std::u16string(info.PluginMenu.Strings[0]), u"Another language");
-    EXPECT_EQ(host.calls, (std::vector<Far3Call>{{Far3Service::GetMsg, 4, 0, 0, u""},
-                                                 {Far3Service::GetMsg, 4, 0, 0, u""}}));
+    EXPECT_EQ(std::u16string(info.PluginMenu.Strings[1]), u"Second");
+    const Far3Call first{Far3Service::GetMsg, 4, 0, 0, u""};
+    const Far3Call second{Far3Service::GetMsg, 9, 0, 0, u""};
+    EXPECT_EQ(host.calls, (std::vector{first, second, first, second}));
 
     far3::PluginInfo too_short{};
     too_short.StructSize = offsetof(far3::PluginInfo, CommandPrefix);
@@ -167,9 +171,12 @@ TEST_F(Far3Menus, AnswersOnlyTheCallsItPublished) {
     for (const int open_from : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 100}) {
         EXPECT_EQ(open(open_from), nullptr) << open_from;
     }
-    const far3::OpenInfo too_short{offsetof(far3::OpenInfo, OpenFrom), far3::OPEN_PLUGINSMENU,
-                                   &far3::kMenuGuid, 0, nullptr};
-    EXPECT_EQ(plugin.open(&too_short), nullptr);
+    // Records that end before the item chosen or a macro's arguments.
+    for (const std::size_t size :
+         {offsetof(far3::OpenInfo, OpenFrom), offsetof(far3::OpenInfo, Data)}) {
+        const far3::OpenInfo too_short{size, far3::OPEN_PLUGINSMENU, &far3::kMenuGuid, 0, nullptr};
+        EXPECT_EQ(plugin.open(&too_short), nullptr);
+    }
     EXPECT_EQ(plugin.open(nullptr), nullptr);
 
     for (const far3::Uuid* guid : {&far3::kMenuGuid, &far3::kPluginGuid, &far3::kDialogGuid,

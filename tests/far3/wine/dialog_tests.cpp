@@ -25,6 +25,7 @@ WINE_TEST(dialog_ok_with_nothing_stored_stores_the_defaults) {
     const auto& host = session.host;
     CHECK_EQ(host.dialog_init_args, (std::vector<std::int64_t>{-1, -1, 44, 11, 9, 0, 0}));
     CHECK(host.dialog_guid == kDialogGuid);
+    CHECK(host.dialog_help_topic == std::u16string(u"Config"));
     CHECK_EQ(host.dialog_items.size(), std::size_t{9});
     CHECK_EQ(host.dialog_items[kEdit].MaxLength, std::size_t{255});
     CHECK_EQ(host.dialog_items[kEdit].Flags, far3::DIF_FOCUS);

@@ -12,12 +12,20 @@
 #include "windows/command_session.h"
 #include "windows/harness.h"
 #include "windows/open_handle_counter.h"
+#include "windows/real_clipboard.h"
 
 namespace wine_test {
 
 class Far3Session final : public CommandSession {
   public:
-    Far3Session() { start(); }
+    Far3Session() {
+        // The host's clipboard writer puts plain text on the system's clipboard, where the
+        // module's next command reads it.
+        host.clipboard_writer = [](std::u16string_view text) {
+            return put_on_clipboard({text_block(text)});
+        };
+        start();
+    }
 
     void start() {
         far3::GlobalInfo global{};
@@ -29,8 +37,9 @@ class Far3Session final : public CommandSession {
         far3::PluginInfo menus{};
         menus.StructSize = sizeof menus;
         far3_plugin().GetPluginInfoW(&menus);
-        if (menus.PluginMenu.Count == 1 && menus.PluginConfig.Count == 1) {
+        if (menus.PluginMenu.Count == 2 && menus.PluginConfig.Count == 1) {
             menu_guid = menus.PluginMenu.Guids[0];
+            report_guid = menus.PluginMenu.Guids[1];
             config_guid = menus.PluginConfig.Guids[0];
         }
     }
@@ -41,10 +50,11 @@ class Far3Session final : public CommandSession {
         }
     }
 
-    // OpenW as the host calls it for the menu entry or a macro.
-    far3::Handle open(int open_from) {
+    // OpenW as the host calls it for a menu entry (the first by default) or a macro.
+    far3::Handle open(int open_from, const far3::Uuid* item = nullptr, far3::IntPtr data = 0) {
         host.calls.clear();
-        const far3::OpenInfo info{sizeof info, open_from, &menu_guid, 0, nullptr};
+        const far3::OpenInfo info{sizeof info, open_from, item != nullptr ? item : &menu_guid, data,
+                                  nullptr};
         const far3::Handle result = far3_plugin().OpenW(&info);
         CHECK_EQ(host.violations, std::vector<std::string>{});
         return result;
@@ -86,6 +96,7 @@ class Far3Session final : public CommandSession {
 
     pickwell::testing::FakeFar3Host host;
     far3::Uuid menu_guid{};
+    far3::Uuid report_guid{};
     far3::Uuid config_guid{};
 };
 

@@ -16,7 +16,7 @@ DemoRun far3_demo(const std::vector<pickwell::testing::FakeItem>& items,
     menus.StructSize = sizeof menus;
     far3_plugin().GetPluginInfoW(&menus);
     const std::vector<int> selections = session.run_command();
-    return {menus.PluginMenu.Count == 1 ? menus.PluginMenu.Strings[0] : u"(none)", selections,
+    return {menus.PluginMenu.Count > 0 ? menus.PluginMenu.Strings[0] : u"(none)", selections,
             session.host.violations.empty()};
 }
 

@@ -15,6 +15,8 @@ constexpr far3::Uuid kPluginGuid = {
     0xF8A02F45, 0xF3FE, 0x43AD, {0x8B, 0x36, 0x39, 0xE7, 0x29, 0x0B, 0xEB, 0x13}};
 constexpr far3::Uuid kMenuGuid = {
     0x04E57589, 0x4672, 0x414F, {0xAA, 0x59, 0xDE, 0xEC, 0x05, 0xF0, 0x96, 0x14}};
+constexpr far3::Uuid kReportMenuGuid = {
+    0x0F3ECF28, 0xD30E, 0x48DE, {0xB2, 0x53, 0x63, 0x2A, 0x55, 0xA1, 0xE5, 0x73}};
 constexpr far3::Uuid kConfigGuid = {
     0x7FBDF09D, 0x25DA, 0x438B, {0x96, 0xEA, 0xE7, 0x61, 0xF6, 0x79, 0xB4, 0x76}};
 
@@ -49,7 +51,7 @@ WINE_TEST(module_describes_itself_within_an_older_hosts_record) {
     CHECK(info.Description != nullptr && *info.Description != u'\0');
 }
 
-WINE_TEST(module_publishes_one_entry_in_each_menu_under_its_own_identity) {
+WINE_TEST(module_publishes_its_menu_entries_under_their_own_identities) {
     Far3Session session;
     far3::PluginInfo info;
     std::memset(&info, kUntouched, sizeof info);
@@ -58,7 +60,8 @@ WINE_TEST(module_publishes_one_entry_in_each_menu_under_its_own_identity) {
     CHECK_EQ(info.Flags, far3::Flags64{0});
     CHECK(info.DiskMenu.Count == 0 && info.CommandPrefix == nullptr);
     CHECK(info.Instance == untouched_pointer<void*>());
-    CHECK(info.PluginMenu.Count == 1 && info.PluginMenu.Guids[0] == kMenuGuid);
+    CHECK(info.PluginMenu.Count == 2 && info.PluginMenu.Guids[0] == kMenuGuid &&
+          info.PluginMenu.Guids[1] == kReportMenuGuid);
     CHECK(info.PluginConfig.Count == 1 && info.PluginConfig.Guids[0] == kConfigGuid);
     CHECK(info.PluginMenu.Strings == info.PluginConfig.Strings &&
           std::u16string_view(info.PluginMenu.Strings[0]) == u"m4");

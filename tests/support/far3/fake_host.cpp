@@ -32,6 +32,22 @@ std::uint64_t leading_integer(const std::u16string& text) {
     return negative ? 0 - number : number;
 }
 
+std::u16string text_or_empty(const far3::WChar* text) {
+    return text != nullptr ? text : u"";
+}
+
+// A key's modifiers as the host compares them: either Ctrl as the left one, either Alt as the
+// left one, Shift; no other state.
+far3::Dword modifiers(far3::Dword state) {
+    constexpr far3::Dword kRightAlt = 0x1, kLeftAlt = 0x2;
+    const far3::Dword ctrl = far3::kLeftCtrlPressed | far3::kRightCtrlPressed;
+    return ((state & ctrl) != 0 ? far3::kLeftCtrlPressed : 0) |
+           ((state & (kLeftAlt | kRightAlt)) != 0 ? kLeftAlt : 0) | (state & far3::kShiftPressed);
+}
+
+// More break keys than a module would ever give: the end was not marked.
+constexpr std::size_t kMostBreakKeys = 64;
+
 std::string ascii(std::u16string_view text) {
     std::string out;
     for (const char16_t c : text) {
@@ -47,6 +63,23 @@ std::u16string decimal(std::uint64_t number) {
 
 }  // namespace
 
+std::vector<std::u16string> numbered_texts() {
+    std::vector<std::u16string> texts;
+    // More than the module has: the Wine host sees none of its headers.
+    constexpr int kTexts = 32;
+    for (int id = 0; id < kTexts; ++id) {
+        std::u16string& text = texts.emplace_back(u"m");
+        for (const char digit : std::to_string(id)) {
+            text += static_cast<char16_t>(digit);
+        }
+    }
+    texts[10] += u" %1";
+    texts[12] += u" %1";
+    texts[14] += u" %1 of %2";
+    texts[17] += u" %1";
+    return texts;
+}
+
 Far3Call panel_call(int command, std::int64_t param1, std::int64_t param2) {
     return {Far3Service::PanelControl, command, param1, param2, u""};
 }
@@ -56,9 +89,9 @@ Far3Call settings_call(int command, const char16_t* name, int type) {
 }
 
 std::ostream& operator<<(std::ostream& out, const Far3Call& call) {
-    static const char* const services[] = {"GetMsg",         "PanelControl",   "DialogInit",
-                                           "DialogRun",      "SendDlgMessage", "DialogFree",
-                                           "SettingsControl"};
+    static const char* const services[] = {
+        "GetMsg",     "PanelControl",    "DialogInit", "DialogRun", "SendDlgMessage",
+        "DialogFree", "SettingsControl", "Menu",       "Message",   "CopyToClipboard"};
     out << services[static_cast<int>(call.service)] << '(' << call.command << ", " << call.param1
         << ", " << call.param2;
     if (!call.name.empty()) {
@@ -82,17 +115,101 @@ Far3Setting string_setting(std::u16string text) {
     return {far3::FST_STRING, 0, std::move(text)};
 }
 
-std::optional<std::int64_t> macro_integer(far3::Handle result) {
+namespace {
+
+MacroValue copied_value(const far3::FarMacroValue& value) {
+    MacroValue copy;
+    copy.type = value.Type;
+    if (value.Type == far3::FMVT_INTEGER) {
+        copy.integer = value.Integer;
+    } else if (value.Type == far3::FMVT_STRING) {
+        copy.text = text_or_empty(value.String);
+    } else if (value.Type == far3::FMVT_ARRAY) {
+        for (std::size_t i = 0; i < value.Array.Count; ++i) {
+            copy.array.push_back(copied_value(value.Array.Values[i]));
+        }
+    }
+    return copy;
+}
+
+}  // namespace
+
+std::ostream& operator<<(std::ostream& out, const MacroValue& value) {
+    switch (value.type) {
+        case far3::FMVT_INTEGER:
+            return out << value.integer;
+        case far3::FMVT_STRING:
+            return out << '"' << ascii(value.text) << '"';
+        case far3::FMVT_ARRAY: {
+            out << '{';
+            const char* separator = "";
+            for (const MacroValue& element : value.array) {
+                out << separator << element;
+                separator = ", ";
+            }
+            return out << '}';
+        }
+        default:
+            return out << "(type " << value.type << ')';
+    }
+}
+
+MacroValue macro_number(std::int64_t number) {
+    return {far3::FMVT_INTEGER, number, u"", {}};
+}
+
+MacroValue macro_array(const std::vector<std::u16string>& texts) {
+    MacroValue array{far3::FMVT_ARRAY, 0, u"", {}};
+    for (const std::u16string& text : texts) {
+        array.array.push_back({far3::FMVT_STRING, 0, text, {}});
+    }
+    return array;
+}
+
+std::optional<std::vector<MacroValue>> macro_values(far3::Handle result) {
     if (result == nullptr) {
         return std::nullopt;
     }
     auto* call = static_cast<far3::FarMacroCall*>(result);
-    if (call->StructSize != sizeof *call || call->Count != 1 || call->Values == nullptr ||
-        call->Values[0].Type != far3::FMVT_INTEGER || call->Callback == nullptr) {
+    if (call->StructSize != sizeof *call || call->Callback == nullptr || call->Values == nullptr) {
+        return std::vector{MacroValue{-1, 0, u"", {}}};
+    }
+    std::vector<MacroValue> values;
+    for (std::size_t i = 0; i < call->Count; ++i) {
+        values.push_back(copied_value(call->Values[i]));
+    }
+    call->Callback(call->CallbackData, call->Values, call->Count);
+    return values;
+}
+
+std::optional<std::int64_t> macro_integer(far3::Handle result) {
+    const std::optional<std::vector<MacroValue>> values = macro_values(result);
+    if (!values) {
+        return std::nullopt;
+    }
+    if (values->size() != 1 || values->front().type != far3::FMVT_INTEGER) {
         return kMalformedMacroResult;
     }
-    const std::int64_t value = call->Values[0].Integer;
-    call->Callback(call->CallbackData, call->Values, call->Count);
+    return values->front().integer;
+}
+
+far3::FarMacroValue macro_string(const char16_t* text) {
+    far3::FarMacroValue value{};
+    value.Type = far3::FMVT_STRING;
+    value.String = text;
+    return value;
+}
+
+far3::FarMacroValue macro_double(double number) {
+    far3::FarMacroValue value{};
+    value.Type = far3::FMVT_DOUBLE;
+    value.Double = number;
+    return value;
+}
+
+far3::FarMacroValue macro_value_of_type(int type) {
+    far3::FarMacroValue value{};
+    value.Type = type;
     return value;
 }
 
@@ -104,6 +221,7 @@ FakeFar3Host::FakeFar3Host() {
     // One host at a time: the service table is plain functions that reach it through `current`.
     current = this;
     functions.StructSize = sizeof functions;
+    functions.CopyToClipboard = &FakeFar3Host::copy_to_clipboard;
 }
 
 FakeFar3Host::~FakeFar3Host() {
@@ -114,6 +232,8 @@ far3::PluginStartupInfo FakeFar3Host::startup_info() {
     far3::PluginStartupInfo info{};
     info.StructSize = sizeof info;
     info.ModuleName = u"C:\\Far\\Plugins\\Pickwell\\Pickwell.dll";
+    info.Menu = &FakeFar3Host::menu;
+    info.Message = &FakeFar3Host::message;
     info.GetMsg = &FakeFar3Host::get_msg;
     info.PanelControl = &FakeFar3Host::panel_control;
     info.FSF = &functions;
@@ -291,7 +411,8 @@ far3::Handle FakeFar3Host::dialog_init(const far3::Uuid* plugin_id, const far3::
                              static_cast<std::int64_t>(count),
                              reserved,
                              static_cast<std::int64_t>(flags)};
-    self.dialog_init_had_extras = help != nullptr || proc != nullptr || param != nullptr;
+    self.dialog_help_topic = help != nullptr ? std::optional<std::u16string>(help) : std::nullopt;
+    self.dialog_init_had_extras = proc != nullptr || param != nullptr;
     if (self.dialog.create_fails) {
         return far3::kInvalidHandle;
     }
@@ -428,6 +549,137 @@ far3::IntPtr FakeFar3Host::settings_call_made(far3::Handle handle, int command, 
         return 0;
     }
     return 1;
+}
+
+far3::IntPtr FakeFar3Host::menu(const far3::Uuid* plugin_id, const far3::Uuid* id, far3::IntPtr x,
+                                far3::IntPtr y, far3::IntPtr max_height, far3::Flags64 flags,
+                                const far3::WChar* title, const far3::WChar* bottom,
+                                const far3::WChar* help_topic, const far3::FarKey* break_keys,
+                                far3::IntPtr* break_code, const far3::FarMenuItem* items,
+                                std::size_t count) {
+    FakeFar3Host& self = *current;
+    self.calls.push_back({Far3Service::Menu, static_cast<std::int64_t>(count), 0, 0, u""});
+    if (break_code != nullptr) {
+        *break_code = -1;
+    }
+    // The host finds help topics through the plug-in's identity; the module never shows an
+    // empty list.
+    if (plugin_id == nullptr || *plugin_id != self.plugin_guid || items == nullptr || count == 0) {
+        self.violations.push_back("Menu without the plug-in's identity, or without items");
+        return -1;
+    }
+    Far3Menu shown;
+    shown.guid = id != nullptr ? *id : far3::Uuid{};
+    shown.place = {x, y, max_height};
+    shown.flags = flags;
+    shown.title = text_or_empty(title);
+    shown.bottom = text_or_empty(bottom);
+    shown.help_topic = text_or_empty(help_topic);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (items[i].Text == nullptr) {
+            self.violations.push_back("a menu item without text");
+        }
+        shown.items.push_back(text_or_empty(items[i].Text));
+        shown.item_flags.push_back(items[i].Flags);
+    }
+    return self.menu_shown(std::move(shown), break_keys, break_code);
+}
+
+// As the host runs a menu: the cursor on the first selected item, then the scripted keys until
+// one closes it.
+far3::IntPtr FakeFar3Host::menu_shown(Far3Menu shown, const far3::FarKey* break_keys,
+                                      far3::IntPtr* break_code) {
+    for (std::size_t i = 0; break_keys != nullptr && break_keys[i].VirtualKeyCode != 0; ++i) {
+        if (i == kMostBreakKeys) {
+            violations.push_back("break keys without the key that ends them");
+            return -1;
+        }
+        shown.break_keys.push_back(break_keys[i]);
+    }
+    if (break_keys != nullptr && break_code == nullptr) {
+        violations.push_back("break keys without a place for the key pressed");
+    }
+    const auto& flags = shown.item_flags;
+    if (std::count_if(flags.begin(), flags.end(),
+                      [](far3::Flags64 f) { return (f & far3::MIF_SELECTED) != 0; }) > 1) {
+        violations.push_back("more than one menu item selected");
+    }
+    const auto first_selected = std::find_if(
+        flags.begin(), flags.end(), [](far3::Flags64 f) { return (f & far3::MIF_SELECTED) != 0; });
+    std::size_t cursor = first_selected != flags.end()
+                             ? static_cast<std::size_t>(first_selected - flags.begin())
+                             : 0;
+    const std::vector<far3::FarKey> keys = shown.break_keys;
+    const std::size_t lines = shown.items.size();
+    menus.push_back(std::move(shown));
+    while (!menu_keys.empty()) {
+        const Far3MenuKey pressed = menu_keys.front();
+        menu_keys.pop_front();
+        cursor = std::min(pressed.line.value_or(cursor), lines - 1);
+        if (pressed.key.VirtualKeyCode == kEscKey.VirtualKeyCode) {
+            return -1;
+        }
+        if (pressed.key.VirtualKeyCode == kEnterKey.VirtualKeyCode) {
+            return static_cast<far3::IntPtr>(cursor);
+        }
+        for (std::size_t k = 0; k < keys.size(); ++k) {
+            if (keys[k].VirtualKeyCode == pressed.key.VirtualKeyCode &&
+                modifiers(keys[k].ControlKeyState) == modifiers(pressed.key.ControlKeyState)) {
+                if (break_code != nullptr) {
+                    *break_code = static_cast<far3::IntPtr>(k);
+                }
+                return static_cast<far3::IntPtr>(cursor);
+            }
+        }
+    }
+    return -1;
+}
+
+far3::IntPtr FakeFar3Host::message(const far3::Uuid* plugin_id, const far3::Uuid* id,
+                                   far3::Flags64 flags, const far3::WChar* help_topic,
+                                   const far3::WChar* const* items, std::size_t count,
+                                   far3::IntPtr buttons) {
+    FakeFar3Host& self = *current;
+    self.calls.push_back({Far3Service::Message, static_cast<std::int64_t>(count), 0, 0, u""});
+    // Fewer than a title and a line the host does not show; without its own buttons or some of
+    // the module's, the box could not be closed with a button.
+    constexpr far3::Flags64 kHostButtons = 0xF0000;
+    if (plugin_id == nullptr || *plugin_id != self.plugin_guid || items == nullptr || count < 2 ||
+        ((flags & kHostButtons) == 0 && buttons <= 0)) {
+        self.violations.push_back("a message box the host would not show");
+        return -1;
+    }
+    Far3MessageBox shown;
+    shown.guid = id != nullptr ? *id : far3::Uuid{};
+    shown.flags = flags;
+    shown.help_topic = text_or_empty(help_topic);
+    for (std::size_t i = 0; i < count; ++i) {
+        if (items[i] == nullptr) {
+            self.violations.push_back("a message line without text");
+        }
+        shown.items.push_back(text_or_empty(items[i]));
+    }
+    shown.buttons = buttons;
+    self.message_boxes.push_back(std::move(shown));
+    return 0;  // OK
+}
+
+// As the host writes its clipboard: FCT_ANY writes nothing, a null text empties it.
+int FakeFar3Host::copy_to_clipboard(int type, const far3::WChar* data) {
+    FakeFar3Host& self = *current;
+    self.calls.push_back({Far3Service::CopyToClipboard, type, 0, flag_of(data), u""});
+    constexpr int kColumn = 2;
+    if (type != far3::FCT_STREAM && type != kColumn) {
+        self.violations.push_back("CopyToClipboard of a type that writes nothing");
+        return 0;
+    }
+    const std::u16string text = text_or_empty(data);
+    const bool written =
+        !self.copy_fails && (!self.clipboard_writer || self.clipboard_writer(text));
+    if (written) {
+        self.copied.push_back(text);
+    }
+    return written ? 1 : 0;
 }
 
 }  // namespace pickwell::testing

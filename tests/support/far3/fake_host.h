@@ -1,9 +1,12 @@
 // A Far 3 host for native tests, fuzzing and the Wine tests: a service table whose calls land in
-// one FakeFar3Host, which plays a file panel, a dialog and the module's settings store, checks
-// every record the module passes as the host does, and records every call in order.
+// one FakeFar3Host, which plays a file panel, a dialog, menus, message boxes, the clipboard's
+// writer and the module's settings store, checks every record the module passes as the host
+// does, and records every call in order.
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <functional>
 #include <iosfwd>
 #include <limits>
 #include <list>
@@ -12,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "host/far3/plugin_api.h"
@@ -26,7 +30,10 @@ enum class Far3Service {
     DialogRun,
     SendDlgMessage,
     DialogFree,
-    SettingsControl
+    SettingsControl,
+    Menu,
+    Message,
+    CopyToClipboard
 };
 
 // One call through the service table, as the module made it.
@@ -58,6 +65,40 @@ std::ostream& operator<<(std::ostream& out, const Far3Setting& setting);
 Far3Setting qword_setting(std::uint64_t number);
 Far3Setting string_setting(std::u16string text);
 
+// The module's texts as "m" and their number, with "%1" and "%2" where the language files have
+// them: for ScriptedTexts::messages.
+std::vector<std::u16string> numbered_texts();
+
+// A menu as the module had the host show it.
+struct Far3Menu {
+    far3::Uuid guid{};
+    std::vector<std::int64_t> place;  // x, y, max_height
+    far3::Flags64 flags = 0;
+    std::u16string title, bottom, help_topic;
+    std::vector<std::u16string> items;
+    std::vector<far3::Flags64> item_flags;
+    std::vector<far3::FarKey> break_keys;  // without the one that ends them
+};
+
+// A message box as the module had the host show it.
+struct Far3MessageBox {
+    far3::Uuid guid{};
+    far3::Flags64 flags = 0;
+    std::u16string help_topic;
+    std::vector<std::u16string> items;  // the title first
+    std::int64_t buttons = 0;
+};
+
+// What the user does in a menu: a key on a line (default: where the cursor is). Esc closes it;
+// Enter chooses the line; any other key closes it on the line when it is one of the menu's break
+// keys, and is ignored otherwise.
+struct Far3MenuKey {
+    far3::FarKey key;
+    std::optional<std::size_t> line;
+};
+inline constexpr far3::FarKey kEscKey = {0x1B, 0};
+inline constexpr far3::FarKey kEnterKey = {0x0D, 0};
+
 class FakeFar3Host : public ScriptedTexts {
   public:
     FakeFar3Host();
@@ -85,6 +126,17 @@ class FakeFar3Host : public ScriptedTexts {
 
     ScriptedDialog dialog;
 
+    // The keys pressed in the menus shown, in order; when none is left, Esc.
+    std::deque<Far3MenuKey> menu_keys;
+    std::vector<Far3Menu> menus;
+    std::vector<Far3MessageBox> message_boxes;
+    // The texts the module put on the clipboard, and how the clipboard takes them: kept here,
+    // unless `clipboard_writer` is set (the Wine host writes the system's clipboard), or
+    // refused, as when another program holds the clipboard.
+    std::vector<std::u16string> copied;
+    bool copy_fails = false;
+    std::function<bool(std::u16string_view)> clipboard_writer;
+
     // The module's store as committed; a handle's writes land here when it is freed.
     std::map<std::u16string, Far3Setting> settings;
     bool settings_create_fails = false;
@@ -108,7 +160,8 @@ class FakeFar3Host : public ScriptedTexts {
     std::u16string edit_text_at_init;
     std::optional<far3::Uuid> dialog_guid;
     std::vector<std::int64_t> dialog_init_args;  // x1, y1, x2, y2, count, reserved, flags
-    bool dialog_init_had_extras = false;         // a help topic, dialog procedure or parameter
+    std::optional<std::u16string> dialog_help_topic;
+    bool dialog_init_had_extras = false;  // a dialog procedure or parameter
     int open_dialogs = 0;
 
     // Service table entries.
@@ -127,6 +180,17 @@ class FakeFar3Host : public ScriptedTexts {
                                          void* param2);
     static far3::IntPtr settings_control(far3::Handle settings, int command, far3::IntPtr param1,
                                          void* param2);
+    static far3::IntPtr menu(const far3::Uuid* plugin_id, const far3::Uuid* id, far3::IntPtr x,
+                             far3::IntPtr y, far3::IntPtr max_height, far3::Flags64 flags,
+                             const far3::WChar* title, const far3::WChar* bottom,
+                             const far3::WChar* help_topic, const far3::FarKey* break_keys,
+                             far3::IntPtr* break_code, const far3::FarMenuItem* items,
+                             std::size_t count);
+    static far3::IntPtr message(const far3::Uuid* plugin_id, const far3::Uuid* id,
+                                far3::Flags64 flags, const far3::WChar* help_topic,
+                                const far3::WChar* const* items, std::size_t count,
+                                far3::IntPtr buttons);
+    static int copy_to_clipboard(int type, const far3::WChar* data);
 
   private:
     struct SettingsSession {
@@ -141,6 +205,8 @@ class FakeFar3Host : public ScriptedTexts {
     far3::IntPtr settings_call_made(far3::Handle handle, int command, far3::IntPtr param1,
                                     void* param2);
     SettingsSession* session_of(far3::Handle handle);
+    far3::IntPtr menu_shown(Far3Menu shown, const far3::FarKey* break_keys,
+                            far3::IntPtr* break_code);
 
     std::set<std::unique_ptr<SettingsSession>> sessions_;
     std::unique_ptr<std::u16string> answered_text_;  // DM_GETCONSTTEXTPTR's, until DialogFree
@@ -151,6 +217,28 @@ class FakeFar3Host : public ScriptedTexts {
 // of any other shape than one integer reads as kMalformedMacroResult.
 inline constexpr std::int64_t kMalformedMacroResult = std::numeric_limits<std::int64_t>::min();
 std::optional<std::int64_t> macro_integer(far3::Handle result);
+
+// A value as a macro receives it: a number, a string, or an array of values.
+struct MacroValue {
+    int type = 0;
+    std::int64_t integer = 0;
+    std::u16string text;
+    std::vector<MacroValue> array;
+    bool operator==(const MacroValue&) const = default;
+};
+std::ostream& operator<<(std::ostream& out, const MacroValue& value);
+MacroValue macro_number(std::int64_t number);
+MacroValue macro_array(const std::vector<std::u16string>& texts);
+
+// Every value of the FarMacroCall OpenW returned, copied as the host copies them for the macro,
+// which then hands them to the callback to be freed; nothing for null. A record the host would
+// not take (a wrong size, no callback, no values) reads as one value of type -1.
+std::optional<std::vector<MacroValue>> macro_values(far3::Handle result);
+
+// Arguments of Plugin.Call as the host passes them.
+far3::FarMacroValue macro_string(const char16_t* text);
+far3::FarMacroValue macro_double(double number);
+far3::FarMacroValue macro_value_of_type(int type);  // a boolean, nil ...: zero as its value
 
 // The bytes a host needs for an item: its record and the names after it.
 std::size_t far3_item_size(const FakeItem& item);
