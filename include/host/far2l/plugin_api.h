@@ -236,6 +236,7 @@ inline constexpr int DM_GETCHECK = 25;
 inline constexpr int DM_GETCONSTTEXTPTR = 64;
 
 // Menu flags.
+inline constexpr Dword FMENU_SHOWAMPERSAND = 0x1;
 inline constexpr Dword FMENU_WRAPMODE = 0x2;
 inline constexpr Dword FMENU_USEEXT = 0x20;
 

@@ -64,9 +64,10 @@ ListClosed HostReportView::show_list(std::u16string_view title, std::u16string_v
         items[selected].Selected = kTrue;
     }
     int break_code = -1;
+    // A name's "&" is shown as it is, never taken for a hot key.
     const int chosen =
-        host_.menu(FMENU_WRAPMODE, host_title.c_str(), host_bottom.c_str(), kHelpTopic, kCopyKeys,
-                   &break_code, items.data(), host_count(items.size()));
+        host_.menu(FMENU_WRAPMODE | FMENU_SHOWAMPERSAND, host_title.c_str(), host_bottom.c_str(),
+                   kHelpTopic, kCopyKeys, &break_code, items.data(), host_count(items.size()));
     // A copy key closes the menu on the line under the cursor; Enter and Esc end the list.
     const bool copy = break_code >= 0 && break_code < kCopyKeyCount;
     const bool on_a_line = chosen >= 0 && static_cast<std::size_t>(chosen) < items.size();

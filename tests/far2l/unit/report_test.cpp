@@ -26,17 +26,18 @@ class Far2lReportTest : public Far2lPluginTest {
 TEST_F(Far2lReportTest, ListsTheNamesNotFoundInAMenu) {
     host.no_language_file = true;  // the module's English, with its numbers
     start();
-    clipboard.put_text(U"b.txt\nmissing one\nA.TXT\n\U0001F600 gone");
+    clipboard.put_text(U"b.txt\nmissing one\nA.TXT\n\U0001F600 gone\nW & Z");
     EXPECT_EQ(report({U"a.txt", U"b.txt", U"c.txt"}), (std::vector<int>{0, 1}));
 
     ASSERT_EQ(host.menus.size(), 1u);
     const Far2lMenuShown expected{{-1, -1, 0},  // centred, as high as the screen allows
-                                  far2l::FMENU_WRAPMODE,
-                                  U"2 of 4 names not found",
+                                                // "&" shown, not taken for a hot key
+                                  far2l::FMENU_WRAPMODE | far2l::FMENU_SHOWAMPERSAND,
+                                  U"3 of 5 names not found",
                                   U"Ctrl+C, Ctrl+Ins: copy the list",
                                   U"NotFound",
                                   {kCtrlC, kCtrlIns},
-                                  {U"missing one", U"\U0001F600 gone"},  // in clipboard order
+                                  {U"missing one", U"\U0001F600 gone", U"W & Z"},  // in order
                                   0};
     EXPECT_EQ(host.menus[0], expected);
     // Shown once the selection is made and drawn; closed with Esc, it copies nothing.
