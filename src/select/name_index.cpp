@@ -46,10 +46,12 @@ SeenBit seen_bit(const std::vector<std::uint64_t>& seen, std::uint64_t hash) {
     return {static_cast<std::size_t>(bit / 64), std::uint64_t{1} << (bit % 64)};
 }
 
-// A name set aside while the table is built, with the slot it belongs to.
+// A name set aside while the table is built, with the slot it belongs to, and how many times
+// the list holds it there in a row.
 struct PlacedName {
     std::size_t slot;
     std::u16string_view text;
+    std::size_t copies = 1;
 
     friend bool operator<(const PlacedName& a, const PlacedName& b) {
         return a.slot != b.slot ? a.slot < b.slot : a.text < b.text;
@@ -167,10 +169,20 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
     // holds them.
     std::vector<PlacedName> crowded;
     std::vector<PlacedName> keyless;
+    // A list often repeats a name line after line: the copies are counted where they stand,
+    // not sorted one by one.
+    const auto place = [](std::vector<PlacedName>& placed, std::size_t at,
+                          std::u16string_view name) {
+        if (!placed.empty() && placed.back().slot == at && placed.back().text == name) {
+            ++placed.back().copies;
+        } else {
+            placed.push_back({at, name});
+        }
+    };
     const auto add = [&](std::size_t index, std::optional<std::uint64_t> key_hash) {
         const std::u16string_view name = names_[index];
         if (!key_hash) {
-            keyless.push_back({0, name});
+            place(keyless, 0, name);
             return;
         }
         const SeenBit bit = seen_bit(group.seen, *key_hash);
@@ -185,10 +197,10 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
             return;
         }
         if (slot.ref != 0 && (slot.ref & Slot::kRun) == 0) {
-            crowded.push_back({at, single_name(slot)});
+            place(crowded, at, single_name(slot));
         }
         slot = {tag, Slot::kRun};
-        crowded.push_back({at, name});
+        place(crowded, at, name);
     };
     // The slots of a large table are far apart in memory: the keys of a batch of names are
     // hashed and their slots requested first, so that the waits for them overlap.
@@ -219,9 +231,9 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
     const auto merge = [](auto first, auto end, std::vector<Entry>& entries) {
         for (auto name = first; name != end; ++name) {
             if (name != first && name->text == entries.back().text) {
-                ++entries.back().copies;
+                entries.back().copies += name->copies;
             } else {
-                entries.push_back({name->text, 1});
+                entries.push_back({name->text, name->copies});
             }
         }
     };
