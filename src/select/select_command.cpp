@@ -57,10 +57,10 @@ class SelectionBatch {
     ActivePanel& panel_;
 };
 
-// The command's one algorithm; with tracking on, `report` also receives its names and what became
-// of them.
+// The command's one algorithm. Given a `report`, the index also notes which names matched, and
+// the report receives the names and what became of them.
 std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
-                                              NameTracking tracking, SelectionReport* report) {
+                                              SelectionReport* report) {
     const PanelFacts panel = services.panel.facts();
     if (!panel.file_panel) {
         return CommandFailure::NotFilePanel;
@@ -86,7 +86,8 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
     const CaseRule rule = settings->number(kCaseSensitive).value_or(kCaseSensitiveDefault) != 0
                               ? CaseRule::Sensitive
                               : CaseRule::Insensitive;
-    IndexedMatcher matcher(names, rule, services.collation, services.path_separator, tracking);
+    IndexedMatcher matcher(names, rule, services.collation, services.path_separator,
+                           report != nullptr ? NameTracking::On : NameTracking::Off);
     const std::size_t marked = mark_matching_items(services.panel, panel.items, matcher);
     if (report != nullptr) {
         report->marked = marked;
@@ -101,7 +102,7 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
 }  // namespace
 
 std::optional<std::size_t> run_select_command(const CommandServices& services) {
-    const auto outcome = run(services, NameTracking::Off, nullptr);
+    const auto outcome = run(services, nullptr);
     if (const auto* marked = std::get_if<std::size_t>(&outcome)) {
         return *marked;
     }
@@ -111,7 +112,7 @@ std::optional<std::size_t> run_select_command(const CommandServices& services) {
 std::variant<SelectionReport, CommandFailure> run_select_command_with_report(
     const CommandServices& services) {
     SelectionReport report;
-    const auto outcome = run(services, NameTracking::On, &report);
+    const auto outcome = run(services, &report);
     if (const auto* failure = std::get_if<CommandFailure>(&outcome)) {
         return *failure;
     }

@@ -49,6 +49,14 @@ class PatchyKeys final : public StandInComparison {
     }
 };
 
+NameList list_of(const std::vector<std::u16string>& names) {
+    NameList list;
+    for (const std::u16string& name : names) {
+        list.push_back(name);
+    }
+    return list;
+}
+
 std::vector<std::size_t> counts(NameMatcher& matcher, const std::vector<RandomItem>& items) {
     std::vector<std::size_t> result;
     for (const RandomItem& item : items) {
@@ -120,10 +128,7 @@ TEST(IndexedMatcher, CountsAsThePlainRuleOnRandomPanels) {
     std::size_t matches = 0;
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
         const RandomPanel panel = random_panel(seed, 40, 40);
-        NameList names;
-        for (const std::u16string& name : panel.names) {
-            names.push_back(name);
-        }
+        const NameList names = list_of(panel.names);
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
             PlainMatcher plain(names, rule, exact, u'\\');
             const std::vector<std::size_t> expected = counts(plain, panel.items);
@@ -196,10 +201,7 @@ TEST(IndexedMatcher, TalliesAsThePlainRuleOnRandomPanels) {
     std::size_t missing = 0;
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         const RandomPanel panel = random_panel(seed, 30, 30);
-        NameList names;
-        for (const std::u16string& name : panel.names) {
-            names.push_back(name);
-        }
+        const NameList names = list_of(panel.names);
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
             // Each name alone against every item, then the first of each group of equal ones.
             std::vector<std::u16string> expected;
