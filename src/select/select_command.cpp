@@ -71,10 +71,11 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
     }
 
     const auto settings = services.settings.open_for_reading();
-    TextSettings text{u"", true};
+    // A report's copy is read back as text, with the text settings, whatever the names came from.
+    const TextSettings text =
+        taken->text || report != nullptr ? text_settings(*settings) : TextSettings{u"", true};
     NameList names;
     if (taken->text) {
-        text = text_settings(*settings);
         names = parse_names(std::move(*taken->text), text.separators, text.trim_spaces);
     } else {
         names =
@@ -93,7 +94,7 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
         report->marked = marked;
         report->tally = matcher.tally();
         report->names = std::move(names);
-        report->separators = std::move(text.separators);
+        report->separators = text.separators;
         report->trim_spaces = text.trim_spaces;
     }
     return marked;

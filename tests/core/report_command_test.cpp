@@ -61,6 +61,19 @@ TEST_F(ReportCommand, ListsTheNamesNotFoundInClipboardOrderAndCopiesThemForThePa
     EXPECT_EQ(parse_names(view.copied[0], u"", false), (NameList{u"missing one", u" lead"}));
 }
 
+// Copied files are never parsed, but their list's copy is: it quotes for the settings the text
+// will be read with.
+TEST_F(ReportCommand, TheCopyOfCopiedFilesReadsBackWithTheStoredSettings) {
+    clipboard.content = ClipboardContent{std::nullopt, {u"C:\\in\\a;b.txt", u"C:\\in\\b.txt"}};
+    settings.texts[kAddSeparators] = u";";
+    view.answers = {{true, 0}};
+    run();
+    EXPECT_EQ(panel.selected(), (std::vector<std::u16string>{u"b.txt"}));
+    ASSERT_EQ(view.copied.size(), 1u);
+    EXPECT_EQ(narrow(view.copied[0]), narrow(u"\"a;b.txt\"\r\n"));
+    EXPECT_EQ(parse_names(view.copied[0], u";", true), (NameList{u"a;b.txt"}));
+}
+
 TEST_F(ReportCommand, SaysWhenEveryNameWasFound) {
     const struct {
         std::u16string clipboard;
