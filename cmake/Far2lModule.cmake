@@ -25,6 +25,7 @@ add_library(pickwell_far2l STATIC
     src/host/far2l/panel.cpp
     src/host/far2l/plugin.cpp
     src/host/far2l/report_view.cpp
+    src/host/far2l/startup_record.cpp
     src/host/far2l/texts.cpp
 )
 target_link_libraries(pickwell_far2l PUBLIC pickwell_far2l_platform)

@@ -32,7 +32,7 @@ struct Far2lModule {
             host.items.push_back(
                 {numbered("Measurement %06zu of the day.csv", i), std::nullopt, false});
         }
-        host.start([&](const far2l::PluginStartupInfo* info) { plugin.set_startup_info(info); });
+        host.start([&](const void* info) { plugin.set_startup_info(info); });
     }
 
     // The first menu entry, or the second, which also tells what became of the names.

@@ -33,8 +33,10 @@ using MenuFn = int (*)(IntPtr plugin_number, int x, int y, int max_height, Dword
                        const WChar* title, const WChar* bottom, const WChar* help_topic,
                        const int* break_keys, int* break_code, const FarMenuItem* items,
                        int items_number);
-using MessageFn = IntPtr (*)(IntPtr plugin_number, Dword flags, const WChar* help_topic,
-                             const WChar* const* items, int items_number, int buttons_number);
+// Returns an int up to far2l 2.6.5 and an intptr_t from 2.7.0: read as an int, a call takes
+// only the low 32 bits that both set.
+using MessageFn = int (*)(IntPtr plugin_number, Dword flags, const WChar* help_topic,
+                          const WChar* const* items, int items_number, int buttons_number);
 using GetMsgFn = const WChar* (*)(IntPtr plugin_number, int msg_id);
 using ControlFn = int (*)(Handle panel, int command, int param1, IntPtr param2);
 using DlgProcFn = IntPtr (*)(Handle dialog, int msg, int param1, IntPtr param2);
@@ -48,8 +50,9 @@ using SendDlgMessageFn = IntPtr (*)(Handle dialog, int msg, int param1, IntPtr p
 using CopyToClipboardFn = int (*)(const WChar* data);
 using OpaqueFn = void (*)();
 
-// The host's table of helper functions, of which the module calls one. It keeps its own copy of
-// the table because the host's lives on the host's stack.
+// The host's table of helper functions, of which the module calls one. It grows only at its end
+// from version to version (532 bytes in far2l 2.6.5, 628 in 2.8), so its StructSize says how much
+// of it there is.
 struct FarStandardFunctions {
     int StructSize;
     OpaqueFn Unused4To316[39];  // atoi ... AddEndSlash
@@ -60,7 +63,14 @@ static_assert(sizeof(FarStandardFunctions) == 628);
 static_assert(alignof(FarStandardFunctions) == 2);
 static_assert(offsetof(FarStandardFunctions, CopyToClipboard) == 316);
 
-struct PluginStartupInfo {
+// far2l's startup record comes in two layouts, and nothing but its StructSize tells which (its
+// version number is 2.6 from far2l 2.6.0 to 2.9). Both begin with the same head; 2.7.0 inserted
+// AdvControlAsync after it, so everything from InputBox on sits 8 bytes further, and appended
+// ColorDialog.
+
+// The fields every far2l has in the same place: its size, the module's identity, and the
+// services up to AdvControl.
+struct PluginStartupInfoHead {
     int StructSize;
     const WChar* ModuleName;
     IntPtr ModuleNumber;
@@ -69,11 +79,47 @@ struct PluginStartupInfo {
     MessageFn Message;
     GetMsgFn GetMsg;
     ControlFn Control;
-    OpaqueFn Unused60To148[11];  // SaveScreen ... EditorControl
+    OpaqueFn SaveScreen;
+    OpaqueFn RestoreScreen;
+    OpaqueFn GetDirList;
+    OpaqueFn GetPluginDirList;
+    OpaqueFn FreeDirList;
+    OpaqueFn FreePluginDirList;
+    OpaqueFn Viewer;
+    OpaqueFn Editor;
+    OpaqueFn CmpName;
+    OpaqueFn Text;
+    OpaqueFn EditorControl;
     FarStandardFunctions* FSF;
     OpaqueFn ShowHelp;
     OpaqueFn AdvControl;
-    OpaqueFn AdvControlAsync;
+};
+static_assert(sizeof(PluginStartupInfoHead) == 172);
+static_assert(alignof(PluginStartupInfoHead) == 2);
+static_assert(offsetof(PluginStartupInfoHead, ModuleName) == 4);
+static_assert(offsetof(PluginStartupInfoHead, ModuleNumber) == 12);
+static_assert(offsetof(PluginStartupInfoHead, RootKey) == 20);
+static_assert(offsetof(PluginStartupInfoHead, Menu) == 28);
+static_assert(offsetof(PluginStartupInfoHead, Message) == 36);
+static_assert(offsetof(PluginStartupInfoHead, GetMsg) == 44);
+static_assert(offsetof(PluginStartupInfoHead, Control) == 52);
+static_assert(offsetof(PluginStartupInfoHead, SaveScreen) == 60);
+static_assert(offsetof(PluginStartupInfoHead, RestoreScreen) == 68);
+static_assert(offsetof(PluginStartupInfoHead, GetDirList) == 76);
+static_assert(offsetof(PluginStartupInfoHead, GetPluginDirList) == 84);
+static_assert(offsetof(PluginStartupInfoHead, FreeDirList) == 92);
+static_assert(offsetof(PluginStartupInfoHead, FreePluginDirList) == 100);
+static_assert(offsetof(PluginStartupInfoHead, Viewer) == 108);
+static_assert(offsetof(PluginStartupInfoHead, Editor) == 116);
+static_assert(offsetof(PluginStartupInfoHead, CmpName) == 124);
+static_assert(offsetof(PluginStartupInfoHead, Text) == 132);
+static_assert(offsetof(PluginStartupInfoHead, EditorControl) == 140);
+static_assert(offsetof(PluginStartupInfoHead, FSF) == 148);
+static_assert(offsetof(PluginStartupInfoHead, ShowHelp) == 156);
+static_assert(offsetof(PluginStartupInfoHead, AdvControl) == 164);
+
+// The services from InputBox to RegExpControl, in the same order in both layouts.
+struct PluginStartupInfoTail {
     OpaqueFn InputBox;
     DialogInitFn DialogInit;
     DialogRunFn DialogRun;
@@ -85,24 +131,53 @@ struct PluginStartupInfo {
     OpaqueFn PluginsControl;
     OpaqueFn FileFilterControl;
     OpaqueFn RegExpControl;
+};
+static_assert(sizeof(PluginStartupInfoTail) == 88);
+static_assert(alignof(PluginStartupInfoTail) == 2);
+
+// far2l 2.4.0 to 2.6.5.
+struct PluginStartupInfo26 {
+    PluginStartupInfoHead head;
+    PluginStartupInfoTail tail;
+};
+static_assert(sizeof(PluginStartupInfo26) == 260);
+static_assert(alignof(PluginStartupInfo26) == 2);
+static_assert(offsetof(PluginStartupInfo26, head) == 0);
+static_assert(offsetof(PluginStartupInfo26, tail.InputBox) == 172);
+static_assert(offsetof(PluginStartupInfo26, tail.DialogInit) == 180);
+static_assert(offsetof(PluginStartupInfo26, tail.DialogRun) == 188);
+static_assert(offsetof(PluginStartupInfo26, tail.DialogFree) == 196);
+static_assert(offsetof(PluginStartupInfo26, tail.SendDlgMessage) == 204);
+static_assert(offsetof(PluginStartupInfo26, tail.DefDlgProc) == 212);
+static_assert(offsetof(PluginStartupInfo26, tail.Reserved) == 220);
+static_assert(offsetof(PluginStartupInfo26, tail.ViewerControl) == 228);
+static_assert(offsetof(PluginStartupInfo26, tail.PluginsControl) == 236);
+static_assert(offsetof(PluginStartupInfo26, tail.FileFilterControl) == 244);
+static_assert(offsetof(PluginStartupInfo26, tail.RegExpControl) == 252);
+
+// far2l 2.7.0 and later (a later far2l may hand a larger record, with more at its end).
+struct PluginStartupInfo27 {
+    PluginStartupInfoHead head;
+    OpaqueFn AdvControlAsync;
+    PluginStartupInfoTail tail;
     OpaqueFn ColorDialog;
 };
-static_assert(sizeof(PluginStartupInfo) == 276);
-static_assert(alignof(PluginStartupInfo) == 2);
-static_assert(offsetof(PluginStartupInfo, ModuleName) == 4);
-static_assert(offsetof(PluginStartupInfo, ModuleNumber) == 12);
-static_assert(offsetof(PluginStartupInfo, RootKey) == 20);
-static_assert(offsetof(PluginStartupInfo, Menu) == 28);
-static_assert(offsetof(PluginStartupInfo, Message) == 36);
-static_assert(offsetof(PluginStartupInfo, GetMsg) == 44);
-static_assert(offsetof(PluginStartupInfo, Control) == 52);
-static_assert(offsetof(PluginStartupInfo, FSF) == 148);
-static_assert(offsetof(PluginStartupInfo, AdvControlAsync) == 172);
-static_assert(offsetof(PluginStartupInfo, DialogInit) == 188);
-static_assert(offsetof(PluginStartupInfo, DialogRun) == 196);
-static_assert(offsetof(PluginStartupInfo, DialogFree) == 204);
-static_assert(offsetof(PluginStartupInfo, SendDlgMessage) == 212);
-static_assert(offsetof(PluginStartupInfo, ColorDialog) == 268);
+static_assert(sizeof(PluginStartupInfo27) == 276);
+static_assert(alignof(PluginStartupInfo27) == 2);
+static_assert(offsetof(PluginStartupInfo27, head) == 0);
+static_assert(offsetof(PluginStartupInfo27, AdvControlAsync) == 172);
+static_assert(offsetof(PluginStartupInfo27, tail.InputBox) == 180);
+static_assert(offsetof(PluginStartupInfo27, tail.DialogInit) == 188);
+static_assert(offsetof(PluginStartupInfo27, tail.DialogRun) == 196);
+static_assert(offsetof(PluginStartupInfo27, tail.DialogFree) == 204);
+static_assert(offsetof(PluginStartupInfo27, tail.SendDlgMessage) == 212);
+static_assert(offsetof(PluginStartupInfo27, tail.DefDlgProc) == 220);
+static_assert(offsetof(PluginStartupInfo27, tail.Reserved) == 228);
+static_assert(offsetof(PluginStartupInfo27, tail.ViewerControl) == 236);
+static_assert(offsetof(PluginStartupInfo27, tail.PluginsControl) == 244);
+static_assert(offsetof(PluginStartupInfo27, tail.FileFilterControl) == 252);
+static_assert(offsetof(PluginStartupInfo27, tail.RegExpControl) == 260);
+static_assert(offsetof(PluginStartupInfo27, ColorDialog) == 268);
 
 struct PluginInfo {
     int StructSize;

@@ -25,7 +25,8 @@ far2l::Plugin& plugin() {
 
 }  // namespace
 
-PICKWELL_EXPORT void SetStartupInfoW(const far2l::PluginStartupInfo* info) noexcept {
+// The startup record's layout depends on the host's version: the module finds it out.
+PICKWELL_EXPORT void SetStartupInfoW(const void* info) noexcept {
     guarded(0, [&] {
         plugin().set_startup_info(info);
         return 0;

@@ -18,9 +18,9 @@ constexpr IntPtr kReportEntry = 1;
 
 }  // namespace
 
-void Plugin::set_startup_info(const PluginStartupInfo* info) {
+void Plugin::set_startup_info(const void* info) {
     if (info != nullptr) {
-        host_.save(*info);
+        host_.save(info);
     }
 }
 

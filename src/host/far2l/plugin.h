@@ -25,7 +25,8 @@ class Plugin {
   public:
     explicit Plugin(Far2lPlatform platform) : platform_(std::move(platform)) {}
 
-    void set_startup_info(const PluginStartupInfo* info);
+    // `info` is the host's startup record, in the layout of its version.
+    void set_startup_info(const void* info);
     void get_plugin_info(PluginInfo* info);
     // Entry `item` of the plug-ins menu: 1 selects and reports what it found, any other only
     // selects.

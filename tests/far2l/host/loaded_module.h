@@ -6,7 +6,7 @@
 namespace pickwell::far2l_host {
 
 struct ModuleEntryPoints {
-    void (*set_startup_info)(const far2l::PluginStartupInfo*);
+    void (*set_startup_info)(const void*);  // the startup record, in its version's layout
     void (*get_plugin_info)(far2l::PluginInfo*);
     far2l::Handle (*open_plugin)(int open_from, far2l::IntPtr item);
     int (*configure)(int item_number);

@@ -42,7 +42,7 @@ void ModuleTest::TearDown() {
 }
 
 void ModuleTest::start() {
-    host.start([](const far2l::PluginStartupInfo* info) { module().set_startup_info(info); });
+    host.start([](const void* info) { module().set_startup_info(info); });
 }
 
 namespace {

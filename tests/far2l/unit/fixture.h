@@ -19,7 +19,7 @@ namespace pickwell::testing {
 class Far2lPluginTest : public ::testing::Test {
   protected:
     void start() {
-        host.start([&](const far2l::PluginStartupInfo* info) { plugin.set_startup_info(info); });
+        host.start([&](const void* info) { plugin.set_startup_info(info); });
     }
     std::string settings() const { return profile / "plugins/pickwell/config.ini"; }
 

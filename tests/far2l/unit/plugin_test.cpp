@@ -1,8 +1,4 @@
-// The far2l adapter: its menu entries, the command of the first, the settings dialog, and the
-// copies it keeps of the host's records.
-#include <cstddef>
-#include <cstring>
-
+// The far2l adapter: its menu entries, the command of the first and the settings dialog.
 #include "fixture.h"
 #include "host/far2l/texts.h"
 
@@ -219,37 +215,3 @@ TEST_F(Far2lPluginTest, DialogTextsFallBackToEnglishAndEditTextIsCut) {
 
 }  // namespace
 }  // namespace pickwell::testing
-
-namespace pickwell::far2l {
-namespace {
-
-TEST(Far2lHostContext, CopiesBothRecordsAsFarAsTheHostSaysTheyReach) {
-    FarStandardFunctions fsf{};
-    std::memset(static_cast<void*>(&fsf), 0x33, sizeof fsf);
-    fsf.StructSize = 100;
-    PluginStartupInfo info{};
-    info.StructSize = sizeof info;
-    info.ModuleNumber = 7;
-    info.FSF = &fsf;
-    info.Control = [](Handle, int, int, IntPtr) { return 1; };
-    HostContext host;
-    host.save(info);
-    // The copy points at the module's own table, which holds what the host's held.
-    ASSERT_NE(+host.info().FSF, &fsf);  // a copy: the record is packed
-    EXPECT_EQ(host.info().FSF->StructSize, 100);
-    const auto* copied = reinterpret_cast<const unsigned char*>(host.info().FSF);
-    EXPECT_EQ(copied[99], 0x33);
-    EXPECT_EQ(copied[100], 0);  // beyond the stated size
-    // So a table too short to reach the clipboard helper gives the module none.
-    EXPECT_FALSE(host.copy_to_clipboard(U"x"));
-    EXPECT_TRUE(host.can_run_command());
-
-    // A record that stops before Control gives the module no Control.
-    info.StructSize = offsetof(PluginStartupInfo, Control);
-    host.save(info);
-    EXPECT_FALSE(host.can_run_command());
-    EXPECT_EQ(+host.info().ModuleNumber, 7);
-}
-
-}  // namespace
-}  // namespace pickwell::far2l

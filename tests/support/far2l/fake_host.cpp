@@ -1,7 +1,9 @@
 #include "fake_host.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
+#include <utility>
 
 #include "core/messages.h"
 
@@ -29,6 +31,46 @@ void poison(Record& record) {
     std::memset(static_cast<void*>(&record), kPoison, sizeof record);
 }
 
+// The startup record's bytes: more than any layout here states, so that past its stated size there
+// are still slots to hold traps.
+constexpr std::size_t kStartupRoom = 320;
+// Where the fields that every far2l keeps in the same place sit.
+constexpr std::size_t kModuleNameAt = 4;
+constexpr std::size_t kModuleNumberAt = 12;
+constexpr std::size_t kRootKeyAt = 20;
+constexpr std::size_t kMenuAt = 28;
+constexpr std::size_t kMessageAt = 36;
+constexpr std::size_t kGetMsgAt = 44;
+constexpr std::size_t kControlAt = 52;
+constexpr std::size_t kFsfAt = 148;
+// The slots, each a pointer, that follow the module's identity.
+constexpr std::size_t kFirstSlotAt = kMenuAt;
+constexpr std::size_t kSlotSize = 8;
+constexpr std::size_t kSlotCount = (kStartupRoom - kFirstSlotAt) / kSlotSize;
+
+using Trap = far2l::IntPtr (*)();
+
+// What a slot holds where this host has no service for the module: called, it says which.
+template <std::size_t Slot>
+far2l::IntPtr trap() {
+    current->violations.push_back("the startup record's slot at " +
+                                  std::to_string(kFirstSlotAt + Slot * kSlotSize) +
+                                  " called, which holds no service of this far2l's");
+    return 0;
+}
+
+template <std::size_t... Slots>
+constexpr std::array<Trap, sizeof...(Slots)> traps(std::index_sequence<Slots...>) {
+    return {&trap<Slots>...};
+}
+constexpr std::array<Trap, kSlotCount> kTraps = traps(std::make_index_sequence<kSlotCount>());
+
+// A packed record's field, written as the host writes it.
+template <typename T>
+void put(std::byte* record, std::size_t offset, T value) {
+    std::memcpy(record + offset, &value, sizeof value);
+}
+
 }  // namespace
 
 Far2lFakeHost::Far2lFakeHost() {
@@ -47,37 +89,43 @@ Far2lFakeHost::~Far2lFakeHost() {
     current = nullptr;
 }
 
-void Far2lFakeHost::start(
-    const std::function<void(const far2l::PluginStartupInfo*)>& set_startup_info) {
+void Far2lFakeHost::start(const std::function<void(const void*)>& set_startup_info) {
     far2l::FarStandardFunctions fsf{};
     // Every helper but the one the module uses leads nowhere.
     std::memset(static_cast<void*>(&fsf), 0x11, sizeof fsf);
-    fsf.StructSize = sizeof fsf;
-    fsf.CopyToClipboard = nullptr;
-    far2l::PluginStartupInfo info{};
-    info.StructSize = sizeof info;
-    info.ModuleName = U"/opt/far2l/Plugins/pickwell/plug/Pickwell.far-plug-wide";
-    info.ModuleNumber = kModuleNumber;
-    info.RootKey = U"Software/Far2/Plugins";
-    info.GetMsg = &Far2lFakeHost::get_msg;
-    info.Control = &Far2lFakeHost::control;
-    info.FSF = &fsf;
-    info.DialogInit = &Far2lFakeHost::dialog_init;
-    info.DialogRun = &Far2lFakeHost::dialog_run;
-    info.DialogFree = &Far2lFakeHost::dialog_free;
-    info.SendDlgMessage = &Far2lFakeHost::send_dlg_message;
-    if (!without_menu) {
-        info.Menu = &Far2lFakeHost::menu;
+    fsf.StructSize = layout.fsf_size;
+    fsf.CopyToClipboard = without_copy_to_clipboard ? nullptr : &Far2lFakeHost::copy_to_clipboard;
+
+    // Packed as the host's: aligned to 2 bytes, not to 8.
+    alignas(8) std::array<std::byte, kStartupRoom + 2> storage{};
+    std::byte* const info = storage.data() + 2;
+    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
+        put(info, kFirstSlotAt + slot * kSlotSize, kTraps[slot]);
     }
-    if (!without_message) {
-        info.Message = &Far2lFakeHost::message;
-    }
-    if (!without_copy_to_clipboard) {
-        fsf.CopyToClipboard = &Far2lFakeHost::copy_to_clipboard;
-    }
-    set_startup_info(&info);
+    put(info, 0, layout.struct_size);
+    put(info, kModuleNameAt, U"/opt/far2l/Plugins/pickwell/plug/Pickwell.far-plug-wide");
+    put(info, kModuleNumberAt, kModuleNumber);
+    put(info, kRootKeyAt, U"Software/Far2/Plugins");
+    // Each service in its slot of the layout; past the stated size the traps stay.
+    const std::size_t stated =
+        std::min(static_cast<std::size_t>(std::max(layout.struct_size, 0)), kStartupRoom);
+    const auto place = [&](std::size_t offset, auto service) {
+        if (offset + kSlotSize <= stated) {
+            put(info, offset, service);
+        }
+    };
+    place(kMenuAt, without_menu ? nullptr : &Far2lFakeHost::menu);
+    place(kMessageAt, without_message ? nullptr : &Far2lFakeHost::message);
+    place(kGetMsgAt, &Far2lFakeHost::get_msg);
+    place(kControlAt, &Far2lFakeHost::control);
+    place(kFsfAt, &fsf);
+    place(static_cast<std::size_t>(layout.dialog_init), &Far2lFakeHost::dialog_init);
+    place(static_cast<std::size_t>(layout.dialog_run), &Far2lFakeHost::dialog_run);
+    place(static_cast<std::size_t>(layout.dialog_free), &Far2lFakeHost::dialog_free);
+    place(static_cast<std::size_t>(layout.send_dlg_message), &Far2lFakeHost::send_dlg_message);
+    set_startup_info(info);
     // A module that kept a pointer into either record now reaches garbage.
-    poison(info);
+    poison(storage);
     poison(fsf);
 }
 
@@ -237,22 +285,37 @@ far2l::Handle Far2lFakeHost::dialog_init(far2l::IntPtr plugin_number, int x1, in
     return kDialog;
 }
 
+// Called with anything but the dialog it opened, the real host crashes.
+bool Far2lFakeHost::is_open_dialog(far2l::Handle handle, const char* service) {
+    if (handle != kDialog || open_dialogs <= 0) {
+        violations.push_back(std::string(service) + " of no open dialog");
+        return false;
+    }
+    return true;
+}
+
 int Far2lFakeHost::dialog_run(far2l::Handle dialog) {
-    current->calls.push_back({kFar2lDialogRun, 0, dialog == kDialog});
-    return current->dialog.closed_by;
+    Far2lFakeHost& self = *current;
+    self.calls.push_back({kFar2lDialogRun, 0, dialog == kDialog});
+    return self.is_open_dialog(dialog, "DialogRun") ? self.dialog.closed_by : -1;
 }
 
 void Far2lFakeHost::dialog_free(far2l::Handle dialog) {
-    current->calls.push_back({kFar2lDialogFree, 0, dialog == kDialog});
-    --current->open_dialogs;
+    Far2lFakeHost& self = *current;
+    self.calls.push_back({kFar2lDialogFree, 0, dialog == kDialog});
+    if (self.is_open_dialog(dialog, "DialogFree")) {
+        --self.open_dialogs;
+    }
 }
 
 far2l::IntPtr Far2lFakeHost::send_dlg_message(far2l::Handle dialog, int msg, int param1,
                                               far2l::IntPtr param2) {
     Far2lFakeHost& self = *current;
     self.calls.push_back({kFar2lSendDlgMessage, msg, param1});
-    if (dialog != kDialog || param2 != 0 || param1 < 0 ||
-        static_cast<std::size_t>(param1) >= self.dialog_items.size()) {
+    if (!self.is_open_dialog(dialog, "SendDlgMessage")) {
+        return 0;
+    }
+    if (param2 != 0 || param1 < 0 || static_cast<std::size_t>(param1) >= self.dialog_items.size()) {
         self.violations.push_back("unexpected dialog message arguments");
         return 0;
     }
@@ -342,9 +405,9 @@ int Far2lFakeHost::close_menu(const Far2lMenuShown& shown, int* break_code) {
     return answer.line >= 0 ? answer.line : std::max(shown.selected, 0);
 }
 
-far2l::IntPtr Far2lFakeHost::message(far2l::IntPtr plugin_number, far2l::Dword flags,
-                                     const far2l::WChar* help_topic,
-                                     const far2l::WChar* const* items, int count, int buttons) {
+int Far2lFakeHost::message(far2l::IntPtr plugin_number, far2l::Dword flags,
+                           const far2l::WChar* help_topic, const far2l::WChar* const* items,
+                           int count, int buttons) {
     Far2lFakeHost& self = *current;
     self.calls.push_back({kFar2lMessage, count, plugin_number});
     if (plugin_number != kModuleNumber) {

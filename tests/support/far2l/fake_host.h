@@ -1,7 +1,9 @@
 // A far2l host for tests: the packed records and UTF-32 texts, a file panel, a dialog, menus,
 // message boxes and the clipboard helper, with every call recorded in order. The startup record and
 // its helper table exist only on the stack of the call that hands them over, and are poisoned when
-// it returns.
+// it returns. The startup record has the layout of one far2l version; every slot of it that holds
+// none of the services this host gives, and every slot past the size it states, holds a trap that
+// records a violation when called.
 #pragma once
 
 #include <deque>
@@ -35,6 +37,19 @@ inline constexpr int kFar2lSendDlgMessage = 1004;
 inline constexpr int kFar2lMenu = 1005;
 inline constexpr int kFar2lMessage = 1006;
 inline constexpr int kFar2lCopyToClipboard = 1007;
+
+// Where one far2l keeps the dialog services in its startup record, by byte offset, and the sizes
+// its startup record and helper table state. Menu, Message, GetMsg, Control and the helper table
+// sit where every far2l has them.
+struct Far2lStartupLayout {
+    const char* what;
+    int struct_size;
+    int dialog_init, dialog_run, dialog_free, send_dlg_message;
+    int fsf_size;
+};
+inline constexpr Far2lStartupLayout kFar2l24Layout{"far2l 2.4", 260, 180, 188, 196, 204, 484};
+inline constexpr Far2lStartupLayout kFar2l26Layout{"far2l 2.6", 260, 180, 188, 196, 204, 532};
+inline constexpr Far2lStartupLayout kFar2l28Layout{"far2l 2.8", 276, 188, 196, 204, 212, 628};
 
 struct Far2lDialogScript {
     bool create_fails = false;
@@ -79,9 +94,10 @@ class Far2lFakeHost {
     Far2lFakeHost(const Far2lFakeHost&) = delete;
     Far2lFakeHost& operator=(const Far2lFakeHost&) = delete;
 
-    // Builds the startup record and helper table on this call's stack, hands them to
-    // `set_startup_info` and overwrites both before returning.
-    void start(const std::function<void(const far2l::PluginStartupInfo*)>& set_startup_info);
+    // Builds the startup record of `layout` and the helper table on this call's stack, hands them
+    // to `set_startup_info` and overwrites both before returning.
+    void start(const std::function<void(const void*)>& set_startup_info);
+    Far2lStartupLayout layout = kFar2l28Layout;
 
     // The active panel.
     int panel_type = far2l::PTYPE_FILEPANEL;
@@ -143,12 +159,13 @@ class Far2lFakeHost {
                     const far2l::WChar* title, const far2l::WChar* bottom,
                     const far2l::WChar* help_topic, const int* break_keys, int* break_code,
                     const far2l::FarMenuItem* items, int count);
-    static far2l::IntPtr message(far2l::IntPtr plugin_number, far2l::Dword flags,
-                                 const far2l::WChar* help_topic, const far2l::WChar* const* items,
-                                 int count, int buttons);
+    static int message(far2l::IntPtr plugin_number, far2l::Dword flags,
+                       const far2l::WChar* help_topic, const far2l::WChar* const* items, int count,
+                       int buttons);
     static int copy_to_clipboard(const far2l::WChar* data);
 
     int control_call(int command, int param1, far2l::IntPtr param2);
+    bool is_open_dialog(far2l::Handle handle, const char* service);
     int item_size(const Far2lItem& item) const;
     void fill_item(const Far2lItem& item, std::byte* buffer) const;
     const char32_t* text_of(int id);
