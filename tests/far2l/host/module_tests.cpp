@@ -34,9 +34,9 @@ TEST_F(ModuleInfoTest, PublishesTwoCommandsAndOneConfigurationEntry) {
               U"Select files named on the clipboard and list those not found");
 }
 
-TEST_F(ModuleInfoTest, WorksFromItsOwnCopiesOfTheStartupRecords) {
+TEST_F(ModuleInfoTest, WorksFromWhatItReadOfTheStartupRecords) {
     // The host's records were poisoned when the startup call returned: the command and the
-    // dialog reach the host only through the module's copies.
+    // dialog reach the host only through what the module read out of them.
     clipboard_put_text(U"b");
     EXPECT_EQ(run_command({U"a", U"b"}), (std::vector<int>{0, 1}));
     host.dialog.closed_by = 8;
