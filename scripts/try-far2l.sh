@@ -5,6 +5,10 @@
 #   scripts/try-far2l.sh [-r RELEASE] remove          dpkg -r pickwell-far2l
 #   scripts/try-far2l.sh [-r RELEASE] start [FOLDER [CLIPBOARD]]
 #   scripts/try-far2l.sh [-r RELEASE] stop
+#   scripts/try-far2l.sh [-r RELEASE] keys KEY...     tmux send-keys to far2l, then a second's wait
+#   scripts/try-far2l.sh [-r RELEASE] pick ITEM       move the cursor of the menu on the screen to
+#                                                     the item named ITEM and press Enter
+#   scripts/try-far2l.sh [-r RELEASE] screen          the screen as text (tmux capture-pane)
 #   scripts/try-far2l.sh [-r RELEASE] shell [COMMAND...]   a command (or a shell) in the chroot
 # RELEASE is a Debian suite: trixie (Debian 13, far2l 2.6.5; the default) or sid (unstable,
 # far2l 2.9.1 in December 2026). Each command first makes the chroot if it is missing:
@@ -30,16 +34,17 @@ if [ "${1:-}" = -r ]; then
     release=$2
     shift 2
 fi
-command=${1:?usage: scripts/try-far2l.sh [-r RELEASE] install|remove|start|stop|shell ...}
+command=${1:?usage: scripts/try-far2l.sh [-r RELEASE] install|remove|start|stop|keys|pick|screen|shell ...}
 shift
 chroots=${PICKWELL_CHROOTS:-$(cd .. && pwd)/chroots}
 root=$chroots/$release
 session=far2l-$release
 
-# in_namespace <command>...: the command with the chroot's mounts, in a mount namespace that
-# ends with it.
+# in_namespace <command>...: the command in a mount namespace that ends with it. Its errors go
+# to the descriptor $command_errors (default 2), so that a caller can send bash's own notes
+# elsewhere.
 in_namespace() {
-    unshare --mount --propagation private -- "$@"
+    unshare --mount --propagation private -- "$@" 2>&"${command_errors:-2}"
 }
 
 # in_chroot <command>...: the command inside the chroot, with /proc, /dev and /dev/pts and a
@@ -98,18 +103,59 @@ EOF
     chmod 0755 "$try/clipboard"
 }
 
-# far2l in the chroot, then how it ended (the tmux pane shows both). The subshell keeps bash's
-# own note of a child killed by a signal off the screen.
+# far2l in the chroot, then how it ended (the tmux pane shows both). bash's own note of a child
+# killed by a signal stays off the screen; far2l's errors do not.
 run_far2l() {
     local status=0
-    (in_chroot far2l --tty --mortal --clipboard=/root/try/clipboard -cd /root/try/folder 2>&3) \
-        3>&2 2>/dev/null || status=$?
+    command_errors=3 in_chroot far2l --tty --mortal --clipboard=/root/try/clipboard \
+        -cd /root/try/folder 3>&2 2>/dev/null || status=$?
+    stty sane 2>/dev/null || true # a far2l that crashed leaves the terminal raw
     if [ "$status" -gt 128 ]; then
         printf '\nfar2l ended with status %s: signal %s (SIG%s)\n' "$status" "$((status - 128))" \
             "$(kill -l "$status")"
     else
         printf '\nfar2l ended with status %s\n' "$status"
     fi
+}
+
+# cursor_on <item>: whether the screen on stdin (capture-pane -e) shows the menu's cursor on the
+# line of that item: the item's text is followed by a space and a space or a frame, and its
+# background differs from that of the frame two columns to its left.
+cursor_on() {
+    LC_ALL=C awk -v item="$1" '
+        {
+            plain = ""; background = ""
+            for (i = 1; i <= length($0); i++) {
+                c = substr($0, i, 1)
+                if (c == "\033" && match(substr($0, i), /^\033\[[0-9;]*m/)) {
+                    code = substr($0, i + 2, RLENGTH - 3)
+                    if (code ~ /(^|;)48;/) background = code
+                    i += RLENGTH - 1
+                    continue
+                }
+                plain = plain c; shade[length(plain)] = background
+            }
+            at = index(plain, item)
+            after = substr(plain, at + length(item), 2)
+            if (at > 2 && after ~ /^ ( |\342)/ && shade[at] != shade[at - 2]) found = 1
+        }
+        END { exit !found }'
+}
+
+pick_item() {
+    local item=$1 tries
+    tmux send-keys -t "$session" Home
+    for ((tries = 0; tries < 100; tries++)); do
+        sleep 0.3
+        if tmux capture-pane -e -p -t "$session" | cursor_on "$item"; then
+            tmux send-keys -t "$session" Enter
+            sleep 1
+            return
+        fi
+        tmux send-keys -t "$session" Down
+    done
+    echo "try-far2l.sh: the menu on the screen has no item $item" >&2
+    exit 1
 }
 
 make_chroot
@@ -126,6 +172,12 @@ case $command in
         ;;
     run) run_far2l ;; # the tmux session's command
     stop) tmux kill-session -t "$session" ;;
+    keys)
+        tmux send-keys -t "$session" "$@"
+        sleep 1
+        ;;
+    pick) pick_item "$1" ;;
+    screen) tmux capture-pane -p -t "$session" ;;
     shell) in_chroot "${@:-bash}" ;;
     *)
         echo "try-far2l.sh: unknown command $command" >&2
