@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds one package per host: for Far 2 and Far 3 a folder dist/Pickwell-<version>-<host>-x64/
 # holding the DLL and its language and help files, and a zip of that folder; for far2l a folder
-# dist/Pickwell-<version>-far2l-<arch>/ laid out as far2l's bundled plug-ins are, and a .tar.gz.
-# Stops if a package, or its archive, lacks one of the files.
+# dist/Pickwell-<version>-far2l-<arch>/ laid out as far2l's bundled plug-ins are, a .tar.gz, and the
+# Debian package dist/pickwell-far2l_<version>_<arch>.deb (scripts/far2l-deb.sh), which lintian
+# checks where it is installed. Stops if a package, or its archive, lacks one of the files.
 # Then shows each DLL at work: the packaged DLL runs in our test host under Wine on the sample
 # folder and clipboard text.
 set -euo pipefail
@@ -70,6 +71,15 @@ package_far2l() {
     local plug="$name/Pickwell/plug"
     check_package "$name.tar.gz" "$plug/Pickwell.far-plug-wide" "${beside_module[@]/#/$plug/}"
     ls -lR "dist/$name" "dist/$name.tar.gz"
+
+    echo "== Debian package"
+    local deb
+    deb=$(scripts/far2l-deb.sh "$version" "dist/$plug" dist)
+    dpkg-deb --info "$deb"
+    dpkg-deb --contents "$deb"
+    if command -v lintian >/dev/null; then
+        lintian --fail-on error "$deb"
+    fi
 }
 
 echo "== building Pickwell $version for Windows x64"
