@@ -75,8 +75,10 @@ ItemNames names_delivered(const testing::FakeItem& item, std::size_t room, std::
 }  // namespace
 
 Far3SettingsAsRead far3_settings_as_read(const Far3CommandScenario& scenario) {
-    return {text_as_read(scenario, kAddSeparators),
-            flag_as_read(scenario, kTrimSpaces, kTrimSpacesDefault),
+    // The command drops every half of a character outside the BMP from its separators.
+    std::u16string separators = text_as_read(scenario, kAddSeparators);
+    std::erase_if(separators, [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; });
+    return {separators, flag_as_read(scenario, kTrimSpaces, kTrimSpacesDefault),
             flag_as_read(scenario, kCaseSensitive, kCaseSensitiveDefault)};
 }
 

@@ -12,7 +12,8 @@
 namespace pickwell::fuzzing {
 
 // A failed store reads as the defaults; a number as it is, a text up to its first NUL; a value
-// of the other type as the host's database converts it.
+// of the other type as the host's database converts it. The separators as the command takes
+// them: without the halves of characters outside the BMP.
 struct Far3SettingsAsRead {
     std::u16string separators;
     bool trim_spaces;

@@ -1,6 +1,7 @@
 #include "host/far2l/plugin.h"
 
 #include "config/config_dialog.h"
+#include "host/command_settings.h"
 #include "host/far2l/dialog.h"
 #include "host/far2l/ini_settings.h"
 #include "host/far2l/panel.h"

@@ -1,6 +1,7 @@
 #include "host/far3/plugin.h"
 
 #include "config/config_dialog.h"
+#include "host/command_settings.h"
 #include "host/far3/dialog.h"
 #include "host/far3/host_settings.h"
 #include "host/far3/macro_request.h"
@@ -73,7 +74,8 @@ void Plugin::get_plugin_info(PluginInfo* info) {
 template <typename Command>
 auto Plugin::with_services(ClipboardSource& names, Command command) {
     HostPanel panel(host_);
-    HostSettingsStore settings(host_);
+    HostSettingsStore store(host_);
+    CommandSettingsStore settings(store);
     return command(CommandServices{panel, names, settings, collation_, u'\\'});
 }
 

@@ -115,11 +115,13 @@ TEST_F(Far2lPluginTest, AHeldClipboardStopsTheCommandAtOnce) {
 }
 
 TEST_F(Far2lPluginTest, SeparatorsOutsideTheBmpAreDropped) {
-    // Kept, the two halves of U+1F600 would split at U+1F601 too.
+    // Kept, the two halves of U+1F600 would split at U+1F601 and U+1F603 too.
     write_file(settings(), "[Settings]\nAddSeparators=;\xF0\x9F\x98\x80\n");
     start();
-    clipboard.put_text(U"a;b x\U0001F601y");
-    EXPECT_EQ(select({U"a", U"b x\U0001F601y", U"x", U"y"}), (std::vector<int>{0, 1}));
+    clipboard.put_text(U"a;b x\U0001F601y\nphoto\U0001F603.jpg\nc\U0001F600d");
+    EXPECT_EQ(select({U"a", U"b x\U0001F601y", U"x", U"y", U"photo\U0001F603.jpg", U"photo",
+                      U"c\U0001F600d", U"c", U"d"}),
+              (std::vector<int>{0, 1, 4, 6}));
 }
 
 TEST_F(Far2lPluginTest, ItemsTheHostCannotGiveAreSkipped) {
