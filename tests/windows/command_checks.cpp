@@ -125,7 +125,7 @@ void check_drop_list(CommandSession& session) {
     CHECK_EQ(session.run_command(), (V{0, 0, 0, 0}));
 }
 
-void check_random_panels(CommandSession& session) {
+void check_random_panels(CommandSession& session, ParentEntry parent_entry) {
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         const pickwell::testing::RandomPanel panel = pickwell::testing::random_panel(seed, 40, 40);
         session.items().clear();
@@ -143,7 +143,7 @@ void check_random_panels(CommandSession& session) {
         for (const bool case_sensitive : {false, true}) {
             session.store_case_sensitive(case_sensitive ? 1 : 0);
             const std::vector<int> expected =
-                plain_counts(session.items(), panel.names, case_sensitive);
+                plain_counts(session.items(), panel.names, case_sensitive, parent_entry);
             if (!CHECK_EQ(session.run_command(), expected)) {
                 fail(__FILE__, __LINE__,
                      "seed " + std::to_string(seed) + (case_sensitive ? " with" : " without") +

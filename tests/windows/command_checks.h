@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "command_session.h"
+#include "plain_rule.h"
 
 namespace wine_test {
 
@@ -20,7 +21,7 @@ void check_system_comparison(CommandSession& session);
 // a plug-in's; text, even empty, hides it.
 void check_drop_list(CommandSession& session);
 // 200 seeded random panels and lists, with and without case, against the plain rule.
-void check_random_panels(CommandSession& session);
+void check_random_panels(CommandSession& session, ParentEntry parent_entry);
 // A drop list in the ANSI code page, as old programs leave one.
 void check_ansi_drop_list(CommandSession& session);
 // Drop lists whose file offset points past their end, or that are too short for their header.

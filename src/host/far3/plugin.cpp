@@ -76,7 +76,9 @@ auto Plugin::with_services(ClipboardSource& names, Command command) {
     HostPanel panel(host_);
     HostSettingsStore store(host_);
     CommandSettingsStore settings(store);
-    return command(CommandServices{panel, names, settings, collation_, u'\\'});
+    // Far 3 never selects its parent entry: FCTL_SETSELECTION on it does nothing.
+    return command(
+        CommandServices{panel, names, settings, collation_, u'\\', ParentEntry::NeverSelected});
 }
 
 Handle Plugin::open(const OpenInfo* info) {

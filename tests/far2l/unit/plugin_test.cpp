@@ -79,6 +79,10 @@ TEST_F(Far2lPluginTest, MatchesNamesAsTheHostHasThem) {
          {{U'x', 0xD800, U'y'}, {U'x', 0x110000, U'y'}},
          {}},
         {"outside the BMP", U"\U0001F600.png", {U"\U0001F601.png", U"\U0001F600.PNG"}, {1}},
+        {"never the parent entry, and no name of a folder's own entries",
+         U"..\n.\nx/..\na",
+         {U"..", U".", U"x/..", U"a"},
+         {2, 3}},
     };
     start();
     for (const auto& c : cases) {
