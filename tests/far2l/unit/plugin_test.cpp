@@ -188,6 +188,26 @@ TEST_F(Far2lPluginTest, DialogShowsTheStoredSettingsAndStoresTheAnswers) {
               "[Settings]\nAddSeparators=\xC2\xA7,\nCaseSensitive=1\nTrimSpaces=0\n");
 }
 
+TEST_F(Far2lPluginTest, DialogShowsAsOnEveryNumberTheCommandReadsAsOn) {
+    const struct {
+        const char* stored;
+        int shown;
+        const char* kept;  // after OK with the box left as shown
+    } cases[] = {
+        {"0", 0, "0"},  {"1", 1, "1"},          {"2", 1, "1"},
+        {"-1", 1, "1"}, {"4294967296", 1, "1"},  // nothing in its low 32 bits
+    };
+    start();
+    for (const auto& c : cases) {
+        write_file(settings(), std::string("[Settings]\nCaseSensitive=") + c.stored + "\n");
+        EXPECT_EQ(plugin.configure(0), far2l::kTrue) << c.stored;
+        EXPECT_EQ(host.dialog_items[4].Selected, c.shown) << c.stored;
+        EXPECT_EQ(read_file(settings()), std::string("[Settings]\nCaseSensitive=") + c.kept +
+                                             "\nTrimSpaces=1\nAddSeparators=\n")
+            << c.stored;
+    }
+}
+
 TEST_F(Far2lPluginTest, DialogNotConfirmedStoresNothing) {
     start();
     const struct {
