@@ -104,6 +104,14 @@ TEST_F(Far2lPluginTest, CopiedFilesComeAsAUriListInPlaceOfTheText) {
     host.plugin_panel = 1;
     EXPECT_EQ(select(items), std::vector<int>{3});
 
+    // A list that names no local file hides no text.
+    host.plugin_panel = 0;
+    for (const char* list :
+         {"", "# no files\r\n", "http://x/a%20b.txt\r\nfile://elsewhere/d.txt"}) {
+        clipboard.put_named(U"text/uri-list", list);
+        EXPECT_EQ(select(items), std::vector<int>{1}) << list;
+    }
+
     // A clipboard that carries only text has no list to offer.
     host.plugin_panel = 0;
     clipboard.refuse_named_formats(true);
