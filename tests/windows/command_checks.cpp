@@ -127,8 +127,12 @@ void check_drop_list(CommandSession& session) {
 
 void check_random_panels(CommandSession& session, ParentEntry parent_entry) {
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-        const pickwell::testing::RandomPanel panel = pickwell::testing::random_panel(seed, 40, 40);
-        session.items().clear();
+        pickwell::testing::RandomPanel panel = pickwell::testing::random_panel(seed, 40, 40);
+        // A folder's panel starts with its parent entry; a pasted `ls -a` with its names.
+        session.items() = {{u"..", u"..", std::nullopt, false}};
+        if (seed % 4 == 0) {
+            panel.names.insert(panel.names.begin(), {u".", u".."});
+        }
         for (const auto& item : panel.items) {
             // An empty short name comes as a null pointer, as the host gives it.
             session.items().push_back(
