@@ -10,6 +10,8 @@ constexpr std::u16string_view kAlphabet =
     u"aAbBsSeE.~1 ;\\\"\t"
     u"\u00E9\u00C9\u0301\u00DF\u00AD\u00FF\u0434\u0414\u0401\u0451\u03B1\u0391\u00D7\u00F7";
 constexpr std::u16string_view kSeparators = u"\r\n\t ;,\"\\\x01\x1F\x7F";
+// U+1F600 and U+1F603 share their high half, U+1F600 and U+1FA00 their low one.
+constexpr std::u16string_view kOutsideBmp[] = {u"\U0001F600", u"\U0001F603", u"\U0001FA00"};
 constexpr std::u16string_view kFolders[] = {u"",   u"",    u"sub\\", u"C:\\dir\\", u"\\\\srv\\s\\",
                                             u"\\", u"C:\\"};
 
@@ -55,6 +57,11 @@ std::u16string Vocabulary::path(FuzzedDataProvider& in) const {
 
 char16_t Vocabulary::separator(FuzzedDataProvider& in) {
     return kSeparators[in.ConsumeIntegralInRange<std::size_t>(0, kSeparators.size() - 1)];
+}
+
+std::u16string Vocabulary::outside_bmp(FuzzedDataProvider& in) {
+    return std::u16string(
+        kOutsideBmp[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kOutsideBmp) - 1)]);
 }
 
 std::u16string Vocabulary::raw(FuzzedDataProvider& in, std::size_t max_units) {

@@ -19,6 +19,8 @@ class Vocabulary {
     std::u16string path(FuzzedDataProvider& in) const;
     // One character that may end or quote a name.
     static char16_t separator(FuzzedDataProvider& in);
+    // One character outside the BMP, of a few that share a half of their UTF-16 form.
+    static std::u16string outside_bmp(FuzzedDataProvider& in);
     // Any text of up to `max_units` units from the whole range.
     static std::u16string raw(FuzzedDataProvider& in, std::size_t max_units);
 

@@ -70,7 +70,7 @@ void pass(benchmark::State& state) {
     for (auto _ : state) {
         module.host.calls.clear();
         Matcher matcher(names, CaseRule::Insensitive, module.collation, u'\\');
-        mark_matching_items(panel, size, matcher);
+        mark_matching_items(panel, size, matcher, ParentEntry::LikeAnyItem);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

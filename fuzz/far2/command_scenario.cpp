@@ -68,12 +68,12 @@ FakeItem panel_item(FuzzedDataProvider& in, const Vocabulary& words) {
     return item;
 }
 
-// Text as a program may leave it: words, separators, quotes and any other units, with or without
-// a terminator, with half a unit or more text after the terminator.
+// Text as a program may leave it: words, separators, quotes, characters outside the BMP and any
+// other units, with or without a terminator, with half a unit or more text after the terminator.
 std::vector<std::byte> fuzzed_text_block(FuzzedDataProvider& in, const Vocabulary& words) {
     std::u16string text;
     for (std::size_t pieces = in.ConsumeIntegralInRange<std::size_t>(0, 24); pieces > 0; --pieces) {
-        switch (in.ConsumeIntegralInRange(0, 5)) {
+        switch (in.ConsumeIntegralInRange(0, 6)) {
             case 0:
             case 1:
                 text += words.path(in);
@@ -84,6 +84,9 @@ std::vector<std::byte> fuzzed_text_block(FuzzedDataProvider& in, const Vocabular
                 break;
             case 4:
                 text += u"\"" + words.word(in) + u"\"";
+                break;
+            case 5:
+                text += Vocabulary::outside_bmp(in);
                 break;
             default:
                 text += Vocabulary::raw(in, 3);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/far2/registry_settings.h"
+#include "vocabulary.h"
 
 namespace pickwell::fuzzing {
 namespace {
@@ -42,9 +43,14 @@ std::optional<StoredValue> fuzzed_value(FuzzedDataProvider& in) {
             }
             break;
         default: {
-            // Around the dialog's 256 units, with a unit that may separate.
+            // Around the dialog's 256 units, with a unit that may separate, and maybe a
+            // character outside the BMP.
             std::u16string text(in.ConsumeIntegralInRange<std::size_t>(0, 300),
                                 in.ConsumeBool() ? u';' : in.ConsumeIntegral<char16_t>());
+            if (in.ConsumeBool()) {
+                text.insert(in.ConsumeIntegralInRange<std::size_t>(0, text.size()),
+                            Vocabulary::outside_bmp(in));
+            }
             if (in.ConsumeBool()) {
                 text.push_back(u'\0');
             }

@@ -75,8 +75,10 @@ ItemNames names_delivered(const testing::FakeItem& item, std::size_t room, std::
 }  // namespace
 
 Far3SettingsAsRead far3_settings_as_read(const Far3CommandScenario& scenario) {
-    return {text_as_read(scenario, kAddSeparators),
-            flag_as_read(scenario, kTrimSpaces, kTrimSpacesDefault),
+    // The command drops every half of a character outside the BMP from its separators.
+    std::u16string separators = text_as_read(scenario, kAddSeparators);
+    std::erase_if(separators, [](char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; });
+    return {separators, flag_as_read(scenario, kTrimSpaces, kTrimSpacesDefault),
             flag_as_read(scenario, kCaseSensitive, kCaseSensitiveDefault)};
 }
 
@@ -98,8 +100,14 @@ std::vector<Far3Call> far3_expected_calls(const Far3CommandScenario& scenario,
         calls.push_back(settings_call(far3::SCTL_GET, kCaseSensitive, far3::FST_QWORD));
     }
 
-    const NameList names = expected_clipboard_names(scenario.common, settings.separators,
-                                                    settings.trim_spaces, scenario.plugin_panel());
+    // The names of a folder's own entries are none.
+    NameList names;
+    for (const std::u16string_view name : expected_clipboard_names(
+             scenario.common, settings.separators, settings.trim_spaces, scenario.plugin_panel())) {
+        if (name != u"." && name != u"..") {
+            names.push_back(name);
+        }
+    }
     PlainMatcher plain(names, settings.case_sensitive ? CaseRule::Sensitive : CaseRule::Insensitive,
                        collation, u'\\');
     for (std::size_t index = 0; index < scenario.items_number; ++index) {
@@ -123,8 +131,11 @@ std::vector<Far3Call> far3_expected_calls(const Far3CommandScenario& scenario,
             continue;
         }
         std::u16string name, short_name;
-        for (std::size_t n = plain.count_matches(names_delivered(item, room, name, short_name));
-             n > 0; --n) {
+        const ItemNames delivered = names_delivered(item, room, name, short_name);
+        if (name == u"..") {
+            continue;  // the parent entry, which the host never selects
+        }
+        for (std::size_t n = plain.count_matches(delivered); n > 0; --n) {
             calls.push_back(panel_call(far3::FCTL_SETSELECTION, at, 1));
         }
     }

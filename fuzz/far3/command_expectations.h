@@ -12,7 +12,8 @@
 namespace pickwell::fuzzing {
 
 // A failed store reads as the defaults; a number as it is, a text up to its first NUL; a value
-// of the other type as the host's database converts it.
+// of the other type as the host's database converts it. The separators as the command takes
+// them: without the halves of characters outside the BMP.
 struct Far3SettingsAsRead {
     std::u16string separators;
     bool trim_spaces;
@@ -21,7 +22,8 @@ struct Far3SettingsAsRead {
 Far3SettingsAsRead far3_settings_as_read(const Far3CommandScenario& scenario);
 
 // The calls as the fake host records them. Selections are counted with PlainMatcher, the rule
-// of comparing every name with every item.
+// of comparing every name with every item, but for the parent entry `..`, which is never
+// selected, and the names `.` and `..`, which are none.
 std::vector<testing::Far3Call> far3_expected_calls(const Far3CommandScenario& scenario,
                                                    const Collation& collation);
 

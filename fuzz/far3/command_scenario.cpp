@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/settings.h"
+#include "vocabulary.h"
 
 namespace pickwell::fuzzing {
 namespace {
@@ -10,7 +11,8 @@ namespace {
 using testing::Far3Setting;
 
 // A value as any program may have stored it: a number, small or not, or a text of any length
-// around the dialog's field, of one repeated unit, maybe with a NUL inside.
+// around the dialog's field, of one repeated unit, maybe with a character outside the BMP or a
+// NUL inside.
 std::optional<Far3Setting> fuzzed_setting(FuzzedDataProvider& in) {
     switch (in.ConsumeIntegralInRange(0, 4)) {
         case 0:
@@ -30,6 +32,10 @@ std::optional<Far3Setting> fuzzed_setting(FuzzedDataProvider& in) {
         default: {
             std::u16string text(in.ConsumeIntegralInRange<std::size_t>(0, 300),
                                 in.ConsumeBool() ? u';' : in.ConsumeIntegral<char16_t>());
+            if (in.ConsumeBool()) {
+                text.insert(in.ConsumeIntegralInRange<std::size_t>(0, text.size()),
+                            Vocabulary::outside_bmp(in));
+            }
             if (!text.empty() && in.ConsumeIntegralInRange(0, 7) == 0) {
                 text[in.ConsumeIntegralInRange<std::size_t>(0, text.size() - 1)] = u'\0';
             }

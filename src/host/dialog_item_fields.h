@@ -16,6 +16,23 @@ inline constexpr int kItemButton = 7;                      // DI_BUTTON
 inline constexpr int kItemCheckBox = 8;                    // DI_CHECKBOX
 inline constexpr std::uint32_t kItemCenterGroup = 0x4000;  // DIF_CENTERGROUP
 inline constexpr std::uint32_t kItemSeparator = 0x10000;   // DIF_SEPARATOR
+inline constexpr int kCheckBoxUnchecked = 0;               // BSTATE_UNCHECKED
+inline constexpr int kCheckBoxChecked = 1;                 // BSTATE_CHECKED
+
+// What a check box is handed as its state, from the number the store holds.
+enum class CheckBoxStart {
+    // The number's low 32 bits as they are: Far 2's module.
+    LowBitsAsStored,
+    // Checked for any number but 0, as the command reads it: what the box shows is what runs.
+    CheckedUnlessZero,
+};
+
+constexpr std::int32_t check_box_state(std::int64_t stored, CheckBoxStart start) {
+    if (start == CheckBoxStart::LowBitsAsStored) {
+        return static_cast<std::int32_t>(stored);
+    }
+    return stored != 0 ? kCheckBoxChecked : kCheckBoxUnchecked;
+}
 
 constexpr int item_type(ControlKind kind) {
     switch (kind) {
@@ -37,7 +54,8 @@ constexpr int item_type(ControlKind kind) {
 // Type, position, focus, flags, default button and a check box's state; the texts are the
 // host's own business.
 template <typename Item>
-void fill_layout_fields(Item& item, const DialogControl& control, const ControlState& state) {
+void fill_layout_fields(Item& item, const DialogControl& control, const ControlState& state,
+                        CheckBoxStart start) {
     item.Type = item_type(control.kind);
     item.X1 = control.x1;
     item.Y1 = control.y1;
@@ -48,8 +66,8 @@ void fill_layout_fields(Item& item, const DialogControl& control, const ControlS
                  (control.center_group ? kItemCenterGroup : 0);
     item.DefaultButton = control.default_button ? 1 : 0;
     if (control.kind == ControlKind::CheckBox) {
-        // The low 32 bits, as the host reads a check box's state.
-        item.Selected = static_cast<std::int32_t>(state.checked);
+        // The host's field holds 32 bits.
+        item.Selected = check_box_state(state.checked, start);
     }
 }
 

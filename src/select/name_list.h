@@ -52,6 +52,14 @@ class NameList {
 
     // Appends a copy of `name`, which must not be empty; it may be one of the list's own.
     void push_back(std::u16string_view name);
+    // Drops the names `drop` is true of; the others keep their order and their place in the
+    // buffer.
+    template <typename Predicate>
+    void erase_if(Predicate drop) {
+        std::erase_if(spans_, [&](const Span& span) {
+            return drop(std::u16string_view(buffer_.data() + span.start, span.length));
+        });
+    }
 
     std::size_t size() const { return spans_.size(); }
     bool empty() const { return spans_.empty(); }

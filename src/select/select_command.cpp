@@ -82,6 +82,9 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
             names_of_files(std::move(taken->paths), panel.plugin_panel, services.path_separator);
     }
     taken.reset();
+    if (services.parent_entry == ParentEntry::NeverSelected) {
+        names.erase_if(names_a_folders_own_entry);
+    }
 
     const SelectionBatch batch(services.panel);
     const CaseRule rule = settings->number(kCaseSensitive).value_or(kCaseSensitiveDefault) != 0
@@ -89,7 +92,8 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
                               : CaseRule::Insensitive;
     IndexedMatcher matcher(names, rule, services.collation, services.path_separator,
                            report != nullptr ? NameTracking::On : NameTracking::Off);
-    const std::size_t marked = mark_matching_items(services.panel, panel.items, matcher);
+    const std::size_t marked =
+        mark_matching_items(services.panel, panel.items, matcher, services.parent_entry);
     if (report != nullptr) {
         report->marked = marked;
         report->tally = matcher.tally();

@@ -12,17 +12,19 @@
 #include "platform/collation.h"
 #include "select/name_index.h"
 #include "select/name_list.h"
+#include "select/parent_entry.h"
 
 namespace pickwell {
 
 // What the command works with. `path_separator` is the character that ends a folder in the
-// host's paths.
+// host's paths; `parent_entry` says how the host treats the item `..`.
 struct CommandServices {
     ActivePanel& panel;
     ClipboardSource& clipboard;
     SettingsStore& settings;
     const Collation& collation;
     char16_t path_separator;
+    ParentEntry parent_entry = ParentEntry::LikeAnyItem;
 };
 
 // The number of items it marked; nothing when it could not run at all (the active panel is not

@@ -125,10 +125,14 @@ void check_drop_list(CommandSession& session) {
     CHECK_EQ(session.run_command(), (V{0, 0, 0, 0}));
 }
 
-void check_random_panels(CommandSession& session) {
+void check_random_panels(CommandSession& session, ParentEntry parent_entry) {
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
-        const pickwell::testing::RandomPanel panel = pickwell::testing::random_panel(seed, 40, 40);
-        session.items().clear();
+        pickwell::testing::RandomPanel panel = pickwell::testing::random_panel(seed, 40, 40);
+        // A folder's panel starts with its parent entry; a pasted `ls -a` with its names.
+        session.items() = {{u"..", u"..", std::nullopt, false}};
+        if (seed % 4 == 0) {
+            panel.names.insert(panel.names.begin(), {u".", u".."});
+        }
         for (const auto& item : panel.items) {
             // An empty short name comes as a null pointer, as the host gives it.
             session.items().push_back(
@@ -143,7 +147,7 @@ void check_random_panels(CommandSession& session) {
         for (const bool case_sensitive : {false, true}) {
             session.store_case_sensitive(case_sensitive ? 1 : 0);
             const std::vector<int> expected =
-                plain_counts(session.items(), panel.names, case_sensitive);
+                plain_counts(session.items(), panel.names, case_sensitive, parent_entry);
             if (!CHECK_EQ(session.run_command(), expected)) {
                 fail(__FILE__, __LINE__,
                      "seed " + std::to_string(seed) + (case_sensitive ? " with" : " without") +

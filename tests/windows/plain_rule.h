@@ -9,8 +9,13 @@
 
 namespace wine_test {
 
+// What a module makes of the parent entry: Far 2's compares the item `..` like any other;
+// Far 3's never selects it, and takes no name `.` or `..`.
+enum class ParentEntry { LikeAnyItem, NeverSelected };
+
 // FCTL_SETSELECTION calls per item: one per matching name.
 std::vector<int> plain_counts(const std::vector<pickwell::testing::FakeItem>& items,
-                              const std::vector<std::u16string>& names, bool case_sensitive);
+                              const std::vector<std::u16string>& names, bool case_sensitive,
+                              ParentEntry parent_entry);
 
 }  // namespace wine_test

@@ -212,7 +212,7 @@ inline constexpr int FMVT_STRING = 2;
 inline constexpr int FMVT_DOUBLE = 3;
 inline constexpr int FMVT_BOOLEAN = 4;
 inline constexpr int FMVT_NIL = 7;
-inline constexpr int FMVT_ARRAY = 8;
+inline constexpr int FMVT_ARRAY = 8;  // since host build 3462
 
 struct FarMacroBinary {
     void* Data;

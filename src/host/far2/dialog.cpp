@@ -24,7 +24,7 @@ std::vector<FarDialogItem> dialog_items(const DialogRequest& request,
         const DialogControl& control = request.controls[i];
         const ControlState& state = request.states[i];
         FarDialogItem& item = items[i];
-        fill_layout_fields(item, control, state);
+        fill_layout_fields(item, control, state, CheckBoxStart::LowBitsAsStored);
         if (control.kind == ControlKind::Edit) {
             std::fill(edit_buffer.begin(), edit_buffer.end(), u'\0');
             const std::u16string_view text = state.text != nullptr ? state.text : u"";

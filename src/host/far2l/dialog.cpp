@@ -29,7 +29,9 @@ HostDialogItems dialog_items(const DialogRequest& request) {
         const DialogControl& control = request.controls[i];
         const ControlState& state = request.states[i];
         FarDialogItem& item = dialog.items[i];
-        fill_layout_fields(item, control, state);
+        // The host's field would drop all but the low 32 bits of a number the command reads as
+        // on (4294967296 would show as off).
+        fill_layout_fields(item, control, state, CheckBoxStart::CheckedUnlessZero);
         std::u32string& text = dialog.texts[i];
         if (state.text != nullptr) {
             text = utf32_from_utf16(state.text);

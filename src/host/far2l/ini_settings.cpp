@@ -3,7 +3,6 @@
 #include <charconv>
 #include <vector>
 
-#include "core/settings.h"
 #include "platform/far2l/ini_text.h"
 #include "platform/far2l/utf32_text.h"
 #include "platform/far2l/utf8_text.h"
@@ -108,30 +107,6 @@ class IniWriting final : public SettingsWriting {
     std::vector<IniValue> values_;
 };
 
-class CommandReading final : public SettingsReading {
-  public:
-    explicit CommandReading(std::unique_ptr<SettingsReading> reading)
-        : reading_(std::move(reading)) {}
-
-    std::optional<std::int64_t> number(const char16_t* name) override {
-        return reading_->number(name);
-    }
-    std::optional<std::u16string> text(const char16_t* name) override {
-        auto value = reading_->text(name);
-        if (value && std::u16string_view(name) == kAddSeparators) {
-            return without_supplementary(*value);
-        }
-        return value;
-    }
-    std::optional<std::u16string> text_for_field(const char16_t* name,
-                                                 std::size_t capacity) override {
-        return reading_->text_for_field(name, capacity);
-    }
-
-  private:
-    std::unique_ptr<SettingsReading> reading_;
-};
-
 }  // namespace
 
 std::unique_ptr<SettingsReading> IniSettingsStore::open_for_reading() {
@@ -142,10 +117,6 @@ std::unique_ptr<SettingsReading> IniSettingsStore::open_for_reading() {
 
 std::unique_ptr<SettingsWriting> IniSettingsStore::open_for_writing() {
     return std::make_unique<IniWriting>(file_);
-}
-
-std::unique_ptr<SettingsReading> CommandSettingsStore::open_for_reading() {
-    return std::make_unique<CommandReading>(store_.open_for_reading());
 }
 
 }  // namespace pickwell::far2l

@@ -23,20 +23,4 @@ class IniSettingsStore final : public SettingsStore {
     std::optional<std::string> file_;
 };
 
-// A store whose AddSeparators loses its characters outside the BMP, for the command: it tells
-// separators apart one UTF-16 unit at a time, and the two halves of such a character would each
-// split every other character that shares one of them.
-class CommandSettingsStore final : public SettingsStore {
-  public:
-    explicit CommandSettingsStore(SettingsStore& store) : store_(store) {}
-
-    std::unique_ptr<SettingsReading> open_for_reading() override;
-    std::unique_ptr<SettingsWriting> open_for_writing() override {
-        return store_.open_for_writing();
-    }
-
-  private:
-    SettingsStore& store_;
-};
-
 }  // namespace pickwell::far2l

@@ -1,6 +1,7 @@
 #include "host/far2l/plugin.h"
 
 #include "config/config_dialog.h"
+#include "host/command_settings.h"
 #include "host/far2l/dialog.h"
 #include "host/far2l/ini_settings.h"
 #include "host/far2l/panel.h"
@@ -45,7 +46,9 @@ Handle Plugin::open_plugin(IntPtr item) {
     Far2lClipboardSource clipboard(platform_.clipboard);
     IniSettingsStore file(platform_.settings_file());
     CommandSettingsStore settings(file);
-    const CommandServices services{panel, clipboard, settings, platform_.collation, u'/'};
+    // far2l never selects its parent entry: FCTL_SETSELECTION on it does nothing.
+    const CommandServices services{
+        panel, clipboard, settings, platform_.collation, u'/', ParentEntry::NeverSelected};
     if (item == kReportEntry) {
         HostReportView view(host_);
         HostTexts texts(host_);

@@ -52,7 +52,8 @@ std::vector<FarDialogItem> dialog_items(const DialogRequest& request, const char
         item.Y2 = control.y2;
         item.Flags = item_flags(control);
         if (control.kind == ControlKind::CheckBox) {
-            item.Selected = static_cast<IntPtr>(state.checked);
+            // The host takes a check box's state, not a number: 2 would be its third state.
+            item.Selected = check_box_state(state.checked, CheckBoxStart::CheckedUnlessZero);
         }
         if (control.kind == ControlKind::Edit) {
             item.Data = edit_text;

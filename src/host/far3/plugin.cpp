@@ -1,6 +1,7 @@
 #include "host/far3/plugin.h"
 
 #include "config/config_dialog.h"
+#include "host/command_settings.h"
 #include "host/far3/dialog.h"
 #include "host/far3/host_settings.h"
 #include "host/far3/macro_request.h"
@@ -14,13 +15,16 @@
 namespace pickwell::far3 {
 namespace {
 
-// Build 2896 is the oldest host whose records, constants and service signatures, the macro
-// records included, are all those declared here. Later hosts made GlobalInfo, PluginInfo (3596),
-// PluginStartupInfo (5552) and the standard-function table longer: the module copies no more of
-// a host record than it states, writes records field by field and asks for each item's size
-// before it fills it, so it works with every one of them. Of the second menu entry's records, the
-// menu item and the menu and message flags are known to hold from build 6058 on.
-constexpr VersionInfo kMinFarVersion = {3, 0, 0, 2896, VS_RELEASE};
+// Build 3462 is the oldest host that has all the module uses. The records, constants and service
+// signatures declared here, the settings service, the panel item's size query, the dialog
+// messages and the menu's break keys among them, hold from build 2831 on; the macro records
+// from 2896; but a macro's table of names not found is an FMVT_ARRAY, which the host reads only
+// from 3462. Later hosts made GlobalInfo, PluginInfo (3596), PluginStartupInfo (5552) and the
+// standard-function table longer: the module copies no more of a host record than it states,
+// writes records field by field and asks for each item's size before it fills it, so it works
+// with every one of them. Of the second menu entry's records, the menu item and the menu and
+// message flags are known to hold from build 6058 on.
+constexpr VersionInfo kMinFarVersion = {3, 0, 0, 3462, VS_RELEASE};
 // The version record's numbers.
 constexpr VersionInfo kVersion = {2, 10, 0, 0, VS_RELEASE};
 
@@ -73,8 +77,11 @@ void Plugin::get_plugin_info(PluginInfo* info) {
 template <typename Command>
 auto Plugin::with_services(ClipboardSource& names, Command command) {
     HostPanel panel(host_);
-    HostSettingsStore settings(host_);
-    return command(CommandServices{panel, names, settings, collation_, u'\\'});
+    HostSettingsStore store(host_);
+    CommandSettingsStore settings(store);
+    // Far 3 never selects its parent entry: FCTL_SETSELECTION on it does nothing.
+    return command(
+        CommandServices{panel, names, settings, collation_, u'\\', ParentEntry::NeverSelected});
 }
 
 Handle Plugin::open(const OpenInfo* info) {

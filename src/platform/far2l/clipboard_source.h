@@ -1,5 +1,5 @@
-// far2l's clipboard as the command reads it: the files of a text/uri-list when it offers one,
-// else its text.
+// far2l's clipboard as the command reads it: the local files of a text/uri-list when it offers
+// one that names any, else its text.
 #pragma once
 
 #include "core/clipboard_source.h"

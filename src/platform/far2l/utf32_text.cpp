@@ -98,14 +98,4 @@ std::size_t code_points_in(std::u16string_view text) {
     return count;
 }
 
-std::u16string without_supplementary(std::u16string_view text) {
-    std::u16string out;
-    for (const char16_t unit : text) {
-        if (!is_surrogate(unit)) {
-            out.push_back(unit);
-        }
-    }
-    return out;
-}
-
 }  // namespace pickwell

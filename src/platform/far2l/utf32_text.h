@@ -39,7 +39,4 @@ std::u32string utf32_from_utf16(std::u16string_view text);
 // The number of code points of `text`, an unpaired surrogate counting as one.
 std::size_t code_points_in(std::u16string_view text);
 
-// `text` without its characters outside the BMP (and any unpaired surrogate).
-std::u16string without_supplementary(std::u16string_view text);
-
 }  // namespace pickwell

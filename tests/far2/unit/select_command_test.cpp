@@ -84,7 +84,8 @@ TEST_F(SelectCommand, MatchesByCaseRuleAndShortName) {
                   {u"Long file name.txt", u"LONGFI~1.TXT", {}, false},
                   {u"Привет.txt", std::nullopt, {}, false},
                   {u"sub\\file.txt", std::nullopt, {}, false},
-                  {u"file.txt", std::nullopt, {}, false}};
+                  {u"file.txt", std::nullopt, {}, false},
+                  {u"..", u"..", {}, false}};
     struct Case {
         const char* what;
         std::u16string text;
@@ -103,6 +104,7 @@ TEST_F(SelectCommand, MatchesByCaseRuleAndShortName) {
         {"a name without a backslash matches leaves", u"file.txt", -1, {3, 4}},
         {"a name with a backslash matches whole names", u"sub\\file.txt", -1, {3}},
         {"no leaf matching for a backslashed name", u"x\\file.txt", -1, {}},
+        {"the parent entry like any other item", u"..", -1, {5}},
     };
     for (const Case& c : cases) {
         host.calls.clear();

@@ -55,6 +55,11 @@ TEST_F(CommandTest, CopiedFilesComeAsAUriList) {
     host.plugin_panel = 1;
     EXPECT_EQ(run_command(items), (std::vector<int>{0, 0, 0, 1}));
 
+    // A list that names no local file hides no text.
+    host.plugin_panel = 0;
+    clipboard_put_named(U"text/uri-list", "http://x/other.txt\r\nfile:///home/u/bad%G0\r\n");
+    EXPECT_EQ(run_command(items), (std::vector<int>{0, 0, 1, 0}));
+
     clipboard_refuse_named_formats(true);  // a clipboard of text alone
     host.plugin_panel = 0;
     EXPECT_EQ(run_command(items), (std::vector<int>{0, 0, 1, 0}));

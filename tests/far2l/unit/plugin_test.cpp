@@ -75,6 +75,10 @@ TEST_F(Far2lPluginTest, MatchesNamesAsTheHostHasThem) {
          {{U'x', 0xD800, U'y'}, {U'x', 0x110000, U'y'}},
          {}},
         {"outside the BMP", U"\U0001F600.png", {U"\U0001F601.png", U"\U0001F600.PNG"}, {1}},
+        {"never the parent entry, and no name of a folder's own entries",
+         U"..\n.\nx/..\na",
+         {U"..", U".", U"x/..", U"a"},
+         {2, 3}},
     };
     start();
     for (const auto& c : cases) {
@@ -96,6 +100,14 @@ TEST_F(Far2lPluginTest, CopiedFilesComeAsAUriListInPlaceOfTheText) {
     host.plugin_panel = 1;
     EXPECT_EQ(select(items), std::vector<int>{3});
 
+    // A list that names no local file hides no text.
+    host.plugin_panel = 0;
+    for (const char* list :
+         {"", "# no files\r\n", "http://x/a%20b.txt\r\nfile://elsewhere/d.txt"}) {
+        clipboard.put_named(U"text/uri-list", list);
+        EXPECT_EQ(select(items), std::vector<int>{1}) << list;
+    }
+
     // A clipboard that carries only text has no list to offer.
     host.plugin_panel = 0;
     clipboard.refuse_named_formats(true);
@@ -111,11 +123,13 @@ TEST_F(Far2lPluginTest, AHeldClipboardStopsTheCommandAtOnce) {
 }
 
 TEST_F(Far2lPluginTest, SeparatorsOutsideTheBmpAreDropped) {
-    // Kept, the two halves of U+1F600 would split at U+1F601 too.
+    // Kept, the two halves of U+1F600 would split at U+1F601 and U+1F603 too.
     write_file(settings(), "[Settings]\nAddSeparators=;\xF0\x9F\x98\x80\n");
     start();
-    clipboard.put_text(U"a;b x\U0001F601y");
-    EXPECT_EQ(select({U"a", U"b x\U0001F601y", U"x", U"y"}), (std::vector<int>{0, 1}));
+    clipboard.put_text(U"a;b x\U0001F601y\nphoto\U0001F603.jpg\nc\U0001F600d");
+    EXPECT_EQ(select({U"a", U"b x\U0001F601y", U"x", U"y", U"photo\U0001F603.jpg", U"photo",
+                      U"c\U0001F600d", U"c", U"d"}),
+              (std::vector<int>{0, 1, 4, 6}));
 }
 
 TEST_F(Far2lPluginTest, ItemsTheHostCannotGiveAreSkipped) {
@@ -176,6 +190,26 @@ TEST_F(Far2lPluginTest, DialogShowsTheStoredSettingsAndStoresTheAnswers) {
 
     EXPECT_EQ(read_file(settings()),
               "[Settings]\nAddSeparators=\xC2\xA7,\nCaseSensitive=1\nTrimSpaces=0\n");
+}
+
+TEST_F(Far2lPluginTest, DialogShowsAsOnEveryNumberTheCommandReadsAsOn) {
+    const struct {
+        const char* stored;
+        int shown;
+        const char* kept;  // after OK with the box left as shown
+    } cases[] = {
+        {"0", 0, "0"},  {"1", 1, "1"},          {"2", 1, "1"},
+        {"-1", 1, "1"}, {"4294967296", 1, "1"},  // nothing in its low 32 bits
+    };
+    start();
+    for (const auto& c : cases) {
+        write_file(settings(), std::string("[Settings]\nCaseSensitive=") + c.stored + "\n");
+        EXPECT_EQ(plugin.configure(0), far2l::kTrue) << c.stored;
+        EXPECT_EQ(host.dialog_items[4].Selected, c.shown) << c.stored;
+        EXPECT_EQ(read_file(settings()), std::string("[Settings]\nCaseSensitive=") + c.kept +
+                                             "\nTrimSpaces=1\nAddSeparators=\n")
+            << c.stored;
+    }
 }
 
 TEST_F(Far2lPluginTest, DialogNotConfirmedStoresNothing) {

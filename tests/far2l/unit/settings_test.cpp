@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/settings.h"
+#include "host/command_settings.h"
 #include "host/far2l/ini_settings.h"
 #include "support/temp_folder.h"
 
@@ -142,7 +143,7 @@ TEST_F(IniSettingsTest, AFailedWriteLeavesTheFileThereWas) {
 TEST_F(IniSettingsTest, TheCommandsSeparatorsLoseCharactersOutsideTheBmp) {
     far2l::IniSettingsStore file_store(file());
     write_all(file_store, u";\U0001F600,");
-    far2l::CommandSettingsStore store(file_store);
+    CommandSettingsStore store(file_store);
     const auto reading = store.open_for_reading();
     EXPECT_EQ(reading->text(kAddSeparators), u";,");
     EXPECT_EQ(reading->number(kCaseSensitive), 1);

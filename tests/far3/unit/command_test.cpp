@@ -127,6 +127,47 @@ TEST_F(Far3Command, OnlyAPluginPanelComparesWholePaths) {
     }
 }
 
+TEST_F(Far3Command, NeverSelectsTheParentEntryNorTakesTheNamesOfAFoldersOwnEntries) {
+    // The parent entry as Far 3 gives it, an item that only ends in "..", and one named ".".
+    host.items = {{u"..", u"..", {}, false},
+                  {u"x\\..", {}, {}, false},
+                  {u"C:\\dir\\..", {}, {}, false},
+                  {u".", {}, {}, false},
+                  {u"a", {}, {}, false}};
+    struct Case {
+        const char* what;
+        std::u16string text;
+        std::vector<std::u16string> files;
+        far3::Flags64 panel_flags;
+        std::vector<int> selected;
+        std::int64_t marked;
+    };
+    const Case cases[] = {
+        {"the names in a text", u"..\r\n.\r\na", {}, 0, {4}, 1},
+        {"a name with a folder is compared whole", u"x\\..", {}, 0, {1}, 1},
+        {"a copied folder's own entries", u"", {u"C:\\dir\\..", u"C:\\dir\\."}, 0, {}, 0},
+        {"a plug-in panel compares their whole paths",
+         u"",
+         {u"C:\\dir\\.."},
+         far3::PFLAGS_PLUGIN,
+         {2},
+         1},
+    };
+    for (const Case& c : cases) {
+        host.panel_flags = c.panel_flags;
+        clipboard.clear();
+        if (c.files.empty()) {
+            clipboard.put_text(c.text);
+        } else {
+            clipboard.put(ClipboardFormat::FileDrop, drop_block(c.files));
+        }
+        host.calls.clear();
+        EXPECT_EQ(open(far3::OPEN_PLUGINSMENU), nullptr) << c.what;
+        EXPECT_EQ(host.selected_indices(), c.selected) << c.what;
+        EXPECT_EQ(macro_integer(open(far3::OPEN_FROMMACRO)), c.marked) << c.what;
+    }
+}
+
 TEST_F(Far3Command, SkipsItemsTheHostCannotGive) {
     host.items = {
         {u"a", {}, 0, false},   // no size

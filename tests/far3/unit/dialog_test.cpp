@@ -79,14 +79,15 @@ TEST_F(Far3Dialog, ShowsStoredValuesAsRead) {
     const std::u16string longest(255, u';');
     const std::u16string too_long(256, u';');
     const Case cases[] = {
-        {"numbers as stored",
+        // The host takes a check box's state, whose 2 is the third: any number but 0 is on.
+        {"numbers as the command reads them",
          {{kCaseSensitive, qword_setting(2)}, {kTrimSpaces, qword_setting(0)}},
-         2,
+         1,
          0,
          u""},
-        {"a number above 32 bits whole",
+        {"a number above 32 bits is on",
          {{kCaseSensitive, qword_setting(std::uint64_t{1} << 40)}},
-         far3::IntPtr{1} << 40,
+         1,
          1,
          u""},
         {"separators", {{kAddSeparators, string_setting(u";,")}}, 0, 1, u";,"},

@@ -41,7 +41,7 @@ TEST(Far3Describe, FillsTheFieldsItHasAndNothingPastTheStatedSize) {
         const auto version = [](const far3::VersionInfo& v) {
             return std::vector<far3::Dword>{v.Major, v.Minor, v.Revision, v.Build, v.Stage};
         };
-        EXPECT_EQ(version(info.MinFarVersion), (std::vector<far3::Dword>{3, 0, 0, 2896, 0}));
+        EXPECT_EQ(version(info.MinFarVersion), (std::vector<far3::Dword>{3, 0, 0, 3462, 0}));
         EXPECT_EQ(version(info.Version), (std::vector<far3::Dword>{2, 10, 0, 0, 0}));
         EXPECT_EQ(info.Guid, far3::kPluginGuid);
         EXPECT_EQ(std::u16string(info.Title), u"Pickwell");

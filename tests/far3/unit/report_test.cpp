@@ -151,7 +151,12 @@ TEST_F(Far3Report, AMessageSaysWhatBecameOfTheNamesWhenThereIsNoList) {
         {"every name found", u"a.txt\r\nc.txt\r\nA.TXT", {u"m0", u"m10 2; m12 2."}, false},
         {"the one name found", u"b.txt", {u"m0", u"m11; m13."}, false},
         {"no names", u"\r\n \r\n", {u"m0", u"m20"}, true},
+        // As a pasted `ls -a` holds them: the parent entry is never selected, and no item
+        // but a folder's own entries has these names.
+        {"a folder's own entries are no names", u".\r\n..\r\nb.txt", {u"m0", u"m11; m13."}, false},
+        {"nothing but a folder's own entries", u".\r\n..", {u"m0", u"m20"}, true},
     };
+    host.items.push_back({u"..", u"..", std::nullopt, false});  // as Far 3 gives its parent entry
     for (const Case& c : cases) {
         host.message_boxes.clear();
         report(c.text);

@@ -58,6 +58,20 @@ TEST_F(Far3Settings, TheCommandUsesTheSeparatorAndTrimSettings) {
     EXPECT_EQ(select_with_text(u"a; b ;c"), (std::vector{0, 1, 2}));
 }
 
+TEST_F(Far3Settings, TheCommandIgnoresSeparatorsOutsideTheBmp) {
+    // Kept, the two halves of U+1F600 would split at U+1F603 too; the dialog still shows it.
+    host.items = {{u"photo\U0001F603.jpg", {}, {}, false},
+                  {u"photo", {}, {}, false},
+                  {u"a\U0001F600b", {}, {}, false},
+                  {u"a", {}, {}, false},
+                  {u"c", {}, {}, false}};
+    host.settings[kAddSeparators] = string_setting(u";\U0001F600");
+    EXPECT_EQ(select_with_text(u"photo\U0001F603.jpg;a\U0001F600b;c"), (std::vector{0, 2, 4}));
+    host.dialog.closed_by = -1;
+    EXPECT_EQ(configure(), far3::kFalse);
+    EXPECT_EQ(host.edit_text_at_init, u";\U0001F600");
+}
+
 TEST_F(Far3Settings, AStoreThatCannotBeOpenedReadsAsTheDefaultsAndLosesItsWrites) {
     host.settings[kCaseSensitive] = qword_setting(1);
     host.settings_create_fails = true;

@@ -47,7 +47,7 @@ WINE_TEST(dialog_shows_stored_values_and_cancel_writes_nothing) {
     session.host.dialog.edit_text = u"changed";
     CHECK_EQ(session.configure(), far3::kFalse);
 
-    CHECK_EQ(session.host.dialog_items[kCaseBox].Selected, far3::IntPtr{2});
+    CHECK_EQ(session.host.dialog_items[kCaseBox].Selected, far3::IntPtr{1});  // on, as read
     CHECK_EQ(session.host.edit_text_at_init, std::u16string(u";,"));
     CHECK(session.host.settings == stored);
 }

@@ -41,7 +41,7 @@ WINE_TEST(module_describes_itself_within_an_older_hosts_record) {
     const far3::VersionInfo& minimum = info.MinFarVersion;
     CHECK_EQ((std::vector<far3::Dword>{minimum.Major, minimum.Minor, minimum.Revision,
                                        minimum.Build, minimum.Stage}),
-             (std::vector<far3::Dword>{3, 0, 0, 2896, far3::VS_RELEASE}));
+             (std::vector<far3::Dword>{3, 0, 0, 3462, far3::VS_RELEASE}));
     const far3::VersionInfo& version = info.Version;
     CHECK_EQ((std::vector<far3::Dword>{version.Major, version.Minor, version.Revision,
                                        version.Build, version.Stage}),
