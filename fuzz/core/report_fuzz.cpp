@@ -9,8 +9,10 @@
 //   format can hold them: no control character, and no quotation mark where quotes are needed.
 //
 // Input: a flags byte (bit 0: trim spaces, bit 1: with case, bits 3 to 7: the list's width), a
-// byte that makes the clipboard text a hundred thousand names long when it is 0xFF (rarely: such
-// a run is slow), then the separators, the items and the text, each a run of letters of a small
+// byte that makes the clipboard text a hundred thousand names long when it is 0xFF or 0xFE
+// (rarely: such a run is slow), the names numbered or all of one key hash, and otherwise adds
+// its low four bits' worth of names of one key hash to the text and its next two bits' worth
+// to the items; then the separators, the items and the text, each a run of letters of a small
 // alphabet rich in what the parser and the list treat specially, ended by a byte with bit 7
 // set.
 #include <algorithm>
@@ -26,6 +28,7 @@
 #include "require.h"
 #include "select/name_matcher.h"
 #include "select/name_parser.h"
+#include "support/colliding_names.h"
 #include "support/core_stand_ins.h"
 
 namespace {
@@ -96,6 +99,16 @@ bool writable(std::u16string_view name, std::u16string_view separators, bool tri
     return plain || quotable;
 }
 
+// Names of one key hash under the in-memory comparison, made once for each case rule.
+const std::vector<std::u16string>& colliding(CaseRule rule) {
+    static const MemoryCollation collation;
+    static const std::vector<std::u16string> without_case =
+        testing::colliding_names(collation, CaseRule::Insensitive, 100000);
+    static const std::vector<std::u16string> with_case =
+        testing::colliding_names(collation, CaseRule::Sensitive, 100000);
+    return rule == CaseRule::Insensitive ? without_case : with_case;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -103,7 +116,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t flags = in.byte();
     const bool trim = (flags & 1) != 0;
     const CaseRule rule = (flags & 2) != 0 ? CaseRule::Sensitive : CaseRule::Insensitive;
-    const bool long_list = in.byte() == 0xFF;
+    const std::uint8_t size = in.byte();
+    const bool long_list = size >= 0xFE;
+    const bool long_list_colliding = size == 0xFE;
     const std::size_t width = 3 + (flags >> 3) * 3;
 
     const std::u16string separators = in.spelled(4);
@@ -112,7 +127,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         items.push_back(item);
     }
     std::u16string text = in.spelled(600);
-    if (long_list) {
+    if (!long_list) {
+        const std::vector<std::u16string>& crafted = colliding(rule);
+        for (std::size_t i = 0; i < (size & 0x0F); ++i) {
+            text += u"\n" + crafted[i];
+        }
+        items.insert(items.end(), crafted.begin(), crafted.begin() + (size >> 4 & 3));
+    }
+    if (long_list_colliding) {
+        text.clear();
+        for (const std::u16string& name : colliding(rule)) {
+            text += name + u"\n";
+        }
+    } else if (long_list) {
         // A hundred thousand lines, each name made distinct by its number.
         const std::u16string line = text.empty() ? u"n" : text.substr(0, 8);
         text.clear();
@@ -167,6 +194,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (long_list) {
         // Every line names a number no item holds: far more names are missing than are shown.
         require(first.list && first.lines.size() == kNamesShown + 1, "a long list is cut short");
+        require(!long_list_colliding || first.title == u"100000 of 100000 names not found",
+                "names of one key hash are told apart");
         require(view.copied.size() == 1, "the copy key copies");
         const NameList copied = parse_names(view.copied[0], separators, trim);
         require(copied.size() > kNamesShown, "the copy holds every missing name");

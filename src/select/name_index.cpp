@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 
 #include "platform/unit_search.h"
@@ -71,64 +70,14 @@ void for_each_slot(std::vector<PlacedName>& names, AddSlot add) {
     }
 }
 
-// The distinct names seen so far, chained by key hash: a name meets the earlier ones its key
-// hash shares, or all of them when either has no key.
-class DistinctNames {
-  public:
-    DistinctNames(const NameList& names, CaseRule rule, const Collation& collation)
-        : names_(names), rule_(rule), collation_(collation), next_(names.size(), kNone) {
-        first_.reserve(names.size());
-    }
+// A name of the list by its index, with the hash of its key (0 for all when some have none).
+struct Keyed {
+    std::uint64_t hash;
+    std::size_t index;
 
-    // Adds name `index` unless an equal one is there already; true when it was added.
-    bool add(std::size_t index, std::optional<std::uint64_t> key_hash) {
-        for (const std::size_t other : keyless_) {
-            if (equal(other, index)) {
-                return false;
-            }
-        }
-        if (!key_hash) {
-            for (const auto& [hash, first] : first_) {
-                if (any_equal_in_chain(first, index)) {
-                    return false;
-                }
-            }
-            keyless_.push_back(index);
-            return true;
-        }
-        const auto [chain, added] = first_.try_emplace(*key_hash, index);
-        if (added) {
-            return true;
-        }
-        if (any_equal_in_chain(chain->second, index)) {
-            return false;
-        }
-        next_[index] = chain->second;
-        chain->second = index;
-        return true;
+    friend bool operator<(const Keyed& a, const Keyed& b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.index < b.index;
     }
-
-  private:
-    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
-    bool equal(std::size_t a, std::size_t b) const {
-        return collation_.equal(names_[a], names_[b], rule_);
-    }
-    bool any_equal_in_chain(std::size_t first, std::size_t index) const {
-        for (std::size_t other = first; other != kNone; other = next_[other]) {
-            if (equal(other, index)) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    const NameList& names_;
-    CaseRule rule_;
-    const Collation& collation_;
-    std::unordered_map<std::uint64_t, std::size_t> first_;  // the latest name of each chain
-    std::vector<std::size_t> next_;                         // the one before it, by index
-    std::vector<std::size_t> keyless_;
 };
 
 }  // namespace
@@ -246,6 +195,11 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
     });
     for_each_slot(keyless,
                   [&](std::size_t, auto first, auto end) { merge(first, end, group.keyless); });
+    if (tracking_) {
+        group.found_in_slots.resize(group.slots.size());
+        group.found_entries.resize(group.entries.size());
+        group.found_keyless.resize(group.keyless.size());
+    }
 }
 
 std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
@@ -292,30 +246,35 @@ const IndexedMatcher::Slot* IndexedMatcher::slot_of(const Group& group, std::uin
     return slot.ref == 0 ? nullptr : &slot;
 }
 
-std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
+std::size_t IndexedMatcher::count_in(Group& group, const ItemName& target,
                                      const ItemName& short_name) {
     const bool second_chance = rule_ == CaseRule::Insensitive;
     std::size_t matches = 0;
-    const auto count_name = [&](std::u16string_view name, std::size_t copies) {
-        if (collation_.equal(name, target.text, rule_) ||
-            (second_chance && collation_.equal(name, short_name.text, rule_))) {
-            matches += copies;
-            if (tracking_) {
-                found_.insert(name);
-            }
-        }
+    const auto matches_item = [&](std::u16string_view name) {
+        return collation_.equal(name, target.text, rule_) ||
+               (second_chance && collation_.equal(name, short_name.text, rule_));
     };
-    const auto count_entries = [&](const Entry* first, std::size_t count) {
-        for (const Entry* name = first; name != first + count; ++name) {
-            count_name(name->text, name->copies);
+    // Entries [first, first + count) of `entries`, whose matches `found` notes.
+    const auto count_entries = [&](const std::vector<Entry>& entries, std::vector<bool>& found,
+                                   std::size_t first, std::size_t count) {
+        for (std::size_t i = first; i != first + count; ++i) {
+            if (matches_item(entries[i].text)) {
+                matches += entries[i].copies;
+                if (tracking_) {
+                    found[i] = true;
+                }
+            }
         }
     };
     const auto count_slot = [&](const Slot& slot) {
         if ((slot.ref & Slot::kRun) != 0) {
             const Run& run = group.runs[slot.ref & ~Slot::kRun];
-            count_entries(group.entries.data() + run.first, run.count);
-        } else if (slot.ref != 0) {
-            count_name(single_name(slot), 1);
+            count_entries(group.entries, group.found_entries, run.first, run.count);
+        } else if (slot.ref != 0 && matches_item(single_name(slot))) {
+            ++matches;
+            if (tracking_) {
+                group.found_in_slots[static_cast<std::size_t>(&slot - group.slots.data())] = true;
+            }
         }
     };
 
@@ -338,8 +297,33 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
         }
     }
     // Names without a key of their own could be equal to anything.
-    count_entries(group.keyless.data(), group.keyless.size());
+    count_entries(group.keyless, group.found_keyless, 0, group.keyless.size());
     return matches;
+}
+
+bool IndexedMatcher::was_found(std::size_t index) const {
+    const std::u16string_view name = names_[index];
+    const bool whole = find_unit(name.data(), name.size(), separator_) != name.size();
+    const Group& group = whole ? whole_names_ : leaf_names_;
+    // Entries are sorted by their spelling, each spelling once.
+    const auto found_among = [&](const std::vector<Entry>& entries, const std::vector<bool>& found,
+                                 std::size_t first, std::size_t count) {
+        const auto begin = entries.begin() + static_cast<std::ptrdiff_t>(first);
+        const auto at = std::lower_bound(
+            begin, begin + static_cast<std::ptrdiff_t>(count), name,
+            [](const Entry& entry, std::u16string_view text) { return entry.text < text; });
+        return found[static_cast<std::size_t>(at - entries.begin())];
+    };
+    const std::optional<std::uint64_t> key_hash = key_hashes_[index];
+    if (!key_hash) {
+        return found_among(group.keyless, group.found_keyless, 0, group.keyless.size());
+    }
+    const Slot& slot = slot_for(group.slots, *key_hash);
+    if ((slot.ref & Slot::kRun) == 0) {
+        return group.found_in_slots[static_cast<std::size_t>(&slot - group.slots.data())];
+    }
+    const Run& run = group.runs[slot.ref & ~Slot::kRun];
+    return found_among(group.entries, group.found_entries, run.first, run.count);
 }
 
 NameTally IndexedMatcher::tally() const {
@@ -347,15 +331,45 @@ NameTally IndexedMatcher::tally() const {
     if (!tracking_) {
         return tally;
     }
-    DistinctNames all(names_, rule_, collation_);
-    DistinctNames missing(names_, rule_, collation_);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        const bool new_name = all.add(i, key_hashes_[i]);
-        tally.distinct += new_name ? 1 : 0;
-        if (!found_.contains(names_[i]) && missing.add(i, key_hashes_[i])) {
-            tally.not_found.push_back(i);
-        }
+    // The names sorted so that equal ones stand together: by key hash, which equal names
+    // share, and within a hash by the collation's order, without a key by that order alone.
+    // Ties keep list order, so each group of equal names starts with its first.
+    const bool all_keyed = std::all_of(key_hashes_.begin(), key_hashes_.end(),
+                                       [](const auto& hash) { return hash.has_value(); });
+    std::vector<Keyed> sorted(names_.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        sorted[i] = {all_keyed ? *key_hashes_[i] : 0, i};
     }
+    std::sort(sorted.begin(), sorted.end());
+    // A stable sort: it needs no more of the order than the comparisons it makes.
+    const auto by_order = [&](const Keyed& a, const Keyed& b) {
+        return collation_.order(names_[a.index], names_[b.index], rule_) < 0;
+    };
+    const auto same_hash = [](const Keyed& a, const Keyed& b) { return a.hash == b.hash; };
+    for (auto first = sorted.begin(); first != sorted.end();) {
+        const auto end = std::find_if_not(
+            first, sorted.end(), [&](const Keyed& name) { return same_hash(name, *first); });
+        if (end - first > 1) {
+            std::stable_sort(first, end, by_order);
+        }
+        first = end;
+    }
+
+    for (auto first = sorted.begin(); first != sorted.end();) {
+        auto end = first + 1;
+        while (end != sorted.end() && same_hash(*end, *first) &&
+               collation_.order(names_[end->index], names_[first->index], rule_) == 0) {
+            ++end;
+        }
+        ++tally.distinct;
+        const auto missing =
+            std::find_if(first, end, [&](const Keyed& name) { return !was_found(name.index); });
+        if (missing != end) {
+            tally.not_found.push_back(missing->index);
+        }
+        first = end;
+    }
+    std::sort(tally.not_found.begin(), tally.not_found.end());
     return tally;
 }
 

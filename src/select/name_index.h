@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/collation.h"
@@ -38,7 +37,8 @@ class IndexedMatcher final : public NameMatcher {
     std::size_t count_matches(const ItemNames& item) override;
 
     // The names that matched no item so far, and how many distinct names the list holds, both
-    // under the matcher's case rule. Only with tracking on; O(names).
+    // under the matcher's case rule. Only with tracking on; O(names log names) for any names,
+    // however many share a key hash.
     NameTally tally() const;
 
   private:
@@ -74,6 +74,10 @@ class IndexedMatcher final : public NameMatcher {
         std::vector<Run> runs;       // of the buckets with several spellings or copies
         std::vector<Entry> entries;  // their spellings, bucket by bucket
         std::vector<Entry> keyless;  // the names without a key
+        // Only with tracking on: which names matched an item, by slot, entry and keyless entry.
+        std::vector<bool> found_in_slots;
+        std::vector<bool> found_entries;
+        std::vector<bool> found_keyless;
 
         bool empty() const { return slots.empty(); }  // sized whenever there are names
     };
@@ -89,7 +93,9 @@ class IndexedMatcher final : public NameMatcher {
     static const Slot* slot_of(const Group& group, std::uint64_t key_hash);
     // The name of a slot that holds one.
     std::u16string_view single_name(const Slot& slot) const;
-    std::size_t count_in(const Group& group, const ItemName& target, const ItemName& short_name);
+    std::size_t count_in(Group& group, const ItemName& target, const ItemName& short_name);
+    // Whether name `index` matched an item; only with tracking on.
+    bool was_found(std::size_t index) const;
 
     const NameList& names_;
     CaseRule rule_;
@@ -98,10 +104,9 @@ class IndexedMatcher final : public NameMatcher {
     Group leaf_names_;   // no separator: compared with the item's leaf
     Group whole_names_;  // with a separator: compared with the item's whole name
 
-    // Only with tracking on: each name's key hash, by index, and the spellings that matched.
+    // Only with tracking on: each name's key hash, by index.
     bool tracking_;
     std::vector<std::optional<std::uint64_t>> key_hashes_;
-    std::unordered_set<std::u16string_view> found_;
 };
 
 }  // namespace pickwell
