@@ -2,7 +2,10 @@
 #include "report/not_found_list.h"
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,7 @@ TEST(ShownName, MakesEveryCharacterVisibleAndKeepsBothEndsOfALongName) {
         // Ten characters kept in all: six of the start, the ellipsis, three of the end.
         {u"0123456789abcdef.txt", 10, u"012345\u2026txt"},
         {u"0123456789", 10, u"0123456789"},
+        {u"0123456789", 2, u"01"},  // too narrow for both ends: the start alone
         // A surrogate pair counts as one character and is never cut in half.
         {u"\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600xyz.txt", 10,
          u"\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\U0001F600\u2026txt"},
@@ -38,6 +42,29 @@ TEST(ShownName, MakesEveryCharacterVisibleAndKeepsBothEndsOfALongName) {
     for (const auto& c : cases) {
         EXPECT_EQ(narrow(shown_name(c.name, c.width)), narrow(c.shown)) << narrow(c.name);
     }
+}
+
+// A name far wider than the list costs what its line shows: only its ends are read and made
+// visible. Its middle here is memory that may not be read at all.
+TEST(ShownName, ReadsOnlyTheEndsOfALongName) {
+    const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+    constexpr std::size_t kPages = 64;
+    void* const mapped =
+        mmap(nullptr, page * kPages, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(mapped, MAP_FAILED);
+    auto* const units = static_cast<char16_t*>(mapped);
+    const std::size_t length = page * kPages / sizeof(char16_t);
+    // Each U+0085 shows as eight characters, "<U+0085>".
+    std::fill(units, units + length, u'\u0085');
+    units[length - 1] = u'z';
+    ASSERT_EQ(mprotect(static_cast<char*>(mapped) + page, page * (kPages - 2), PROT_NONE), 0);
+
+    const std::u16string shown = shown_name({units, length}, 72);
+    EXPECT_EQ(narrow(shown), narrow(shown_name(std::u16string(100, u'\u0085') + u'z', 72)));
+    EXPECT_EQ(narrow(shown),
+              narrow(u"<U+0085><U+0085><U+0085><U+0085><U+0085><U+\u202685><U+0085><U+0085>"
+                     u"<U+0085>z"));
+    munmap(mapped, page * kPages);
 }
 
 TEST(QuotedForParser, QuotesOnlyWhatTheParserWouldChange) {
