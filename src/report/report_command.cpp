@@ -53,6 +53,7 @@ class Report {
                 bottom = text(Message::ListCopied);
             } else {
                 failed(Message::ListNotCopied);
+                bottom = text(Message::ListKeys);
             }
         }
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -122,17 +123,40 @@ TEST_F(ReportCommand, SaysWhyItCouldNotRun) {
 }
 
 TEST_F(ReportCommand, AFailedCopySaysSoAndShowsTheListAgain) {
-    clipboard_text(u"nowhere");
-    view.clipboard_held = true;
-    view.answers = {{true, 0}};
-    run();
-    ASSERT_EQ(view.shown.size(), 3u);
-    EXPECT_TRUE(view.shown[0].list);
-    EXPECT_EQ(narrow(view.shown[0].title), "The name was not found");
-    EXPECT_EQ(narrow(view.shown[1].lines.at(0)),
-              "The list was not copied: another program holds the clipboard.");
-    EXPECT_TRUE(view.shown[1].warning);
-    EXPECT_EQ(narrow(view.shown[2].bottom), "Ctrl+C, Ctrl+Ins: copy the list");
+    const struct {
+        const char* what;
+        std::deque<bool> held;  // at each copy
+        std::vector<const char*> bottoms;
+    } cases[] = {
+        {"refused", {true}, {"Ctrl+C, Ctrl+Ins: copy the list", "Ctrl+C, Ctrl+Ins: copy the list"}},
+        // The list no longer says that it is on the clipboard.
+        {"copied, then refused",
+         {false, true},
+         {"Ctrl+C, Ctrl+Ins: copy the list", "The list is on the clipboard.",
+          "Ctrl+C, Ctrl+Ins: copy the list"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        view = {};
+        clipboard_text(u"nowhere");
+        view.held_at_copy = c.held;
+        view.answers.assign(c.held.size(), {true, 0});
+        run();
+        std::vector<std::string> bottoms;
+        std::vector<std::string> messages;
+        for (const RecordingView::Shown& shown : view.shown) {
+            if (shown.list) {
+                EXPECT_EQ(narrow(shown.title), "The name was not found");
+                bottoms.push_back(narrow(shown.bottom));
+            } else {
+                EXPECT_TRUE(shown.warning);
+                messages.push_back(narrow(shown.lines.at(0)));
+            }
+        }
+        EXPECT_EQ(bottoms, std::vector<std::string>(c.bottoms.begin(), c.bottoms.end()));
+        EXPECT_EQ(messages, std::vector<std::string>{
+                                "The list was not copied: another program holds the clipboard."});
+    }
 }
 
 // A hundred thousand names not found: the list shows the first few thousand and says how many
