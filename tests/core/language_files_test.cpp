@@ -109,4 +109,48 @@ TEST(LanguageFiles, TheLaterHostsShareFar2sTextsAndNumberTheirOwnAlike) {
     }
 }
 
+// The characters of a UTF-8 text.
+std::size_t characters_in(const std::string& text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+// `text` with its numbers as long as they come: a list may hold a million names.
+std::string with_long_numbers(std::string text) {
+    for (const char* placeholder : {"%1", "%2"}) {
+        for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder)) {
+            text.replace(at, 2, "1234567");
+        }
+    }
+    return text;
+}
+
+// In an 80x25 window the hosts' message boxes show at most 65 characters a line, and the list
+// of names not found is no wider: every line the second entry shows, and the list's title and
+// bottom line, fit that whole.
+TEST(LanguageFiles, EveryLineOfTheReportFitsAnEightyColumnWindow) {
+    constexpr std::size_t kWidest = 65;
+    for (const char* name : {"PickwellEng.lng", "PickwellRus.lng"}) {
+        const LanguageFile file = read_language_file(name);
+        ASSERT_EQ(file.messages.size(), kMessages) << name;
+        const auto& m = file.messages;
+        // The message when all were found puts its two parts on one line.
+        std::vector<std::string> lines = {m[0]};
+        for (const std::size_t found : {10, 11}) {
+            for (const std::size_t selected : {12, 13}) {
+                lines.push_back(m[found] + "; " + m[selected] + ".");
+            }
+        }
+        for (std::size_t shown = 14; shown < kMessages; ++shown) {
+            lines.push_back(m[shown]);
+        }
+        for (const std::string& line : lines) {
+            EXPECT_LE(characters_in(with_long_numbers(line)), kWidest) << name << ": " << line;
+        }
+    }
+}
+
 }  // namespace

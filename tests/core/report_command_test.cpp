@@ -107,9 +107,9 @@ TEST_F(ReportCommand, SaysWhyItCouldNotRun) {
          "The active panel is not a file panel."},
         {"a held clipboard", true, std::nullopt, "Another program holds the clipboard. Try again."},
         {"an empty clipboard", true, ClipboardContent{},
-         "The clipboard holds no names: no text with names in it, and no copied files."},
+         "The clipboard holds no text with names and no copied files."},
         {"a text without names", true, ClipboardContent{u"\r\n  \r\n", {}},
-         "The clipboard holds no names: no text with names in it, and no copied files."},
+         "The clipboard holds no text with names and no copied files."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -43,7 +43,7 @@ const WChar* builtin_text(Message id) {
         case Message::ClipboardHeld:
             return U"Another program holds the clipboard. Try again.";
         case Message::NoNames:
-            return U"The clipboard holds no names: no text with names in it, and no copied files.";
+            return U"The clipboard holds no text with names and no copied files.";
         case Message::ListNotCopied:
             return U"The list was not copied: another program holds the clipboard.";
         case Message::ListCopied:
