@@ -9,6 +9,7 @@ namespace {
 
 constexpr char16_t kQuote = u'"';
 constexpr char16_t kEllipsis = u'\u2026';
+constexpr char16_t kByteOrderMark = u'\uFEFF';
 
 bool is_control(char16_t unit) {
     return unit < 0x20;
@@ -118,22 +119,29 @@ std::u16string shown_name(std::u16string_view name, std::size_t width) {
            ending.substr(unit_of_character(ending, end_characters - tail));
 }
 
-std::u16string quoted_for_parser(std::u16string_view name, std::u16string_view separators,
-                                 bool trim_spaces) {
+std::optional<std::u16string> quoted_for_parser(std::u16string_view name,
+                                                std::u16string_view separators, bool trim_spaces) {
+    // A quotation mark first always opens a quoted name, and a control character always ends
+    // a name.
+    if (name.empty() || name.front() == kQuote ||
+        std::any_of(name.begin(), name.end(), is_control)) {
+        return std::nullopt;
+    }
     const auto separates = [&](char16_t unit) {
-        return is_control(unit) || separators.find(unit) != std::u16string_view::npos;
+        return separators.find(unit) != std::u16string_view::npos;
     };
-    const bool parsed_apart = name.empty() || name.front() == kQuote ||
+    // far2l's clipboard drops a byte order mark that starts its text: in quotes it is the
+    // name's.
+    const bool parsed_apart = name.front() == kByteOrderMark ||
                               std::any_of(name.begin(), name.end(), separates) ||
                               (trim_spaces && (name.front() == u' ' || name.back() == u' '));
-    // Quotes keep spaces and extra separators; nothing keeps a control character, a quotation
-    // mark inside them, or anything at all when the quotation mark itself separates.
-    const bool quotable = separators.find(kQuote) == std::u16string_view::npos &&
-                          std::none_of(name.begin(), name.end(), [](char16_t unit) {
-                              return is_control(unit) || unit == kQuote;
-                          });
-    if (!parsed_apart || !quotable) {
+    if (!parsed_apart) {
         return std::u16string(name);
+    }
+    // Quotes keep spaces, extra separators and a byte order mark; not a quotation mark inside
+    // them, nor anything when the quotation mark itself separates.
+    if (separates(kQuote) || name.find(kQuote) != std::u16string_view::npos) {
+        return std::nullopt;
     }
     std::u16string quoted;
     quoted.reserve(name.size() + 2);
@@ -143,15 +151,19 @@ std::u16string quoted_for_parser(std::u16string_view name, std::u16string_view s
     return quoted;
 }
 
-std::u16string text_for_parser(const NameList& names, std::span<const std::size_t> which,
-                               std::u16string_view separators, bool trim_spaces,
-                               std::u16string_view line_break) {
-    std::u16string text;
+ParserText text_for_parser(const NameList& names, std::span<const std::size_t> which,
+                           std::u16string_view separators, bool trim_spaces,
+                           std::u16string_view line_break) {
+    ParserText written;
     for (const std::size_t index : which) {
-        text += quoted_for_parser(names[index], separators, trim_spaces);
-        text += line_break;
+        if (const auto name = quoted_for_parser(names[index], separators, trim_spaces)) {
+            written.text += *name;
+            written.text += line_break;
+        } else {
+            ++written.left_out;
+        }
     }
-    return text;
+    return written;
 }
 
 std::u16string with_numbers(std::u16string_view text, std::size_t first, std::size_t second) {

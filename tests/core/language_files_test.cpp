@@ -54,7 +54,7 @@ std::string hot_key(const std::string& text) {
 // Far 2's module asks for messages 0 to 8; the Far 3 and far2l modules for more, with the same
 // first nine.
 constexpr std::size_t kFar2Messages = 9;
-constexpr std::size_t kMessages = 23;
+constexpr std::size_t kMessages = 25;
 
 TEST(LanguageFiles, HoldEveryMessageWithDistinctHotKeys) {
     const struct {
@@ -96,7 +96,7 @@ TEST(LanguageFiles, TheLaterHostsShareFar2sTextsAndNumberTheirOwnAlike) {
         const struct {
             std::size_t message;
             const char* placeholders;
-        } counted[] = {{10, "%1"}, {12, "%1"}, {14, "%1%2"}, {17, "%1"}};
+        } counted[] = {{10, "%1"}, {12, "%1"}, {14, "%1%2"}, {17, "%1"}, {23, "%1"}};
         for (const auto& c : counted) {
             std::string found;
             const std::string& text = later.messages[c.message];
@@ -121,7 +121,8 @@ std::size_t characters_in(const std::string& text) {
 // `text` with its numbers as long as they come: a list may hold a million names.
 std::string with_long_numbers(std::string text) {
     for (const char* placeholder : {"%1", "%2"}) {
-        for (auto at = text.find(placeholder); at != std::string::npos; at = text.find(placeholder)) {
+        for (auto at = text.find(placeholder); at != std::string::npos;
+             at = text.find(placeholder)) {
             text.replace(at, 2, "1234567");
         }
     }

@@ -75,6 +75,45 @@ TEST_F(ReportCommand, TheCopyOfCopiedFilesReadsBackWithTheStoredSettings) {
     EXPECT_EQ(parse_names(view.copied[0], u";", true), (NameList{u"a;b.txt"}));
 }
 
+// A copied file's name that no clipboard text can hold stays in the list, but the copy leaves it
+// out and says how many it left out; a copy of no name leaves the clipboard as it was.
+TEST_F(ReportCommand, TheCopyLeavesOutNamesNoTextCanHold) {
+    const struct {
+        const char* what;
+        std::vector<std::u16string> files;
+        std::vector<std::u16string> lines;
+        std::vector<std::u16string> copied;
+        const char* bottom;
+    } cases[] = {
+        {"a quotation mark first",
+         {u"C:\\in\\\"quote first.txt", u"C:\\in\\b.txt", u"C:\\in\\x.txt"},
+         {u"\"quote first.txt", u"x.txt"},
+         {u"x.txt\r\n"},
+         "The list is copied, but for 1 name no text can hold."},
+        {"control characters",
+         {u"C:\\in\\tab\tname.txt", u"C:\\in\\x.txt", u"C:\\in\\line\nfeed.txt"},
+         {u"tab\u2409name.txt", u"x.txt", u"line\u240Afeed.txt"},
+         {u"x.txt\r\n"},
+         "The list is copied, but for 2 names no text can hold."},
+        {"nothing a text can hold",
+         {u"C:\\in\\\"q.txt", u"C:\\in\\t\t.txt"},
+         {u"\"q.txt", u"t\u2409.txt"},
+         {},
+         "The list is copied, but for 2 names no text can hold."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        view = {};
+        clipboard.content = ClipboardContent{std::nullopt, c.files};
+        view.answers = {{true, 0}};
+        run();
+        ASSERT_EQ(view.shown.size(), 2u);
+        EXPECT_EQ(view.shown[0].lines, c.lines);
+        EXPECT_EQ(view.copied, c.copied);
+        EXPECT_EQ(narrow(view.shown[1].bottom), c.bottom);
+    }
+}
+
 TEST_F(ReportCommand, SaysWhenEveryNameWasFound) {
     const struct {
         std::u16string clipboard;

@@ -48,6 +48,10 @@ const WChar* builtin_text(Message id) {
             return U"The list was not copied: another program holds the clipboard.";
         case Message::ListCopied:
             return U"The list is on the clipboard.";
+        case Message::ListCopiedWithout:
+            return U"The list is copied, but for %1 names no text can hold.";
+        case Message::ListCopiedWithoutOne:
+            return U"The list is copied, but for 1 name no text can hold.";
         case Message::None:
             break;
     }
