@@ -1,8 +1,10 @@
 #include "select/name_index.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -74,11 +76,30 @@ void for_each_slot(std::vector<PlacedName>& names, AddSlot add) {
 struct Keyed {
     std::uint64_t hash;
     std::size_t index;
-
-    friend bool operator<(const Keyed& a, const Keyed& b) {
-        return a.hash != b.hash ? a.hash < b.hash : a.index < b.index;
-    }
 };
+
+// Sorts `names` by hash, keeping their order among equal hashes: a byte of the hash at a time,
+// from the lowest, in time linear in the names whatever their hashes are.
+void sort_by_hash(std::vector<Keyed>& names) {
+    std::vector<Keyed> sorted(names.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        const auto digit = [shift](const Keyed& name) {
+            return static_cast<std::size_t>(name.hash >> shift & 0xFF);
+        };
+        std::array<std::size_t, 257> starts{};
+        for (const Keyed& name : names) {
+            ++starts[digit(name) + 1];
+        }
+        if (std::find(starts.begin(), starts.end(), names.size()) != starts.end()) {
+            continue;  // one byte for all: they stay as they are
+        }
+        std::partial_sum(starts.begin(), starts.end(), starts.begin());
+        for (const Keyed& name : names) {
+            sorted[starts[digit(name)]++] = name;
+        }
+        names.swap(sorted);
+    }
+}
 
 }  // namespace
 
@@ -195,11 +216,6 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
     });
     for_each_slot(keyless,
                   [&](std::size_t, auto first, auto end) { merge(first, end, group.keyless); });
-    if (tracking_) {
-        group.found_in_slots.resize(group.slots.size());
-        group.found_entries.resize(group.entries.size());
-        group.found_keyless.resize(group.keyless.size());
-    }
 }
 
 std::size_t IndexedMatcher::count_matches(const ItemNames& item) {
@@ -246,35 +262,30 @@ const IndexedMatcher::Slot* IndexedMatcher::slot_of(const Group& group, std::uin
     return slot.ref == 0 ? nullptr : &slot;
 }
 
-std::size_t IndexedMatcher::count_in(Group& group, const ItemName& target,
+std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
                                      const ItemName& short_name) {
     const bool second_chance = rule_ == CaseRule::Insensitive;
     std::size_t matches = 0;
-    const auto matches_item = [&](std::u16string_view name) {
-        return collation_.equal(name, target.text, rule_) ||
-               (second_chance && collation_.equal(name, short_name.text, rule_));
-    };
-    // Entries [first, first + count) of `entries`, whose matches `found` notes.
-    const auto count_entries = [&](const std::vector<Entry>& entries, std::vector<bool>& found,
-                                   std::size_t first, std::size_t count) {
-        for (std::size_t i = first; i != first + count; ++i) {
-            if (matches_item(entries[i].text)) {
-                matches += entries[i].copies;
-                if (tracking_) {
-                    found[i] = true;
-                }
+    const auto count_name = [&](std::u16string_view name, std::size_t copies) {
+        if (collation_.equal(name, target.text, rule_) ||
+            (second_chance && collation_.equal(name, short_name.text, rule_))) {
+            matches += copies;
+            if (tracking_) {
+                found_.add(name);
             }
+        }
+    };
+    const auto count_entries = [&](const Entry* first, std::size_t count) {
+        for (const Entry* name = first; name != first + count; ++name) {
+            count_name(name->text, name->copies);
         }
     };
     const auto count_slot = [&](const Slot& slot) {
         if ((slot.ref & Slot::kRun) != 0) {
             const Run& run = group.runs[slot.ref & ~Slot::kRun];
-            count_entries(group.entries, group.found_entries, run.first, run.count);
-        } else if (slot.ref != 0 && matches_item(single_name(slot))) {
-            ++matches;
-            if (tracking_) {
-                group.found_in_slots[static_cast<std::size_t>(&slot - group.slots.data())] = true;
-            }
+            count_entries(group.entries.data() + run.first, run.count);
+        } else if (slot.ref != 0) {
+            count_name(single_name(slot), 1);
         }
     };
 
@@ -297,79 +308,63 @@ std::size_t IndexedMatcher::count_in(Group& group, const ItemName& target,
         }
     }
     // Names without a key of their own could be equal to anything.
-    count_entries(group.keyless, group.found_keyless, 0, group.keyless.size());
+    count_entries(group.keyless.data(), group.keyless.size());
     return matches;
 }
 
-bool IndexedMatcher::was_found(std::size_t index) const {
-    const std::u16string_view name = names_[index];
-    const bool whole = find_unit(name.data(), name.size(), separator_) != name.size();
-    const Group& group = whole ? whole_names_ : leaf_names_;
-    // Entries are sorted by their spelling, each spelling once.
-    const auto found_among = [&](const std::vector<Entry>& entries, const std::vector<bool>& found,
-                                 std::size_t first, std::size_t count) {
-        const auto begin = entries.begin() + static_cast<std::ptrdiff_t>(first);
-        const auto at = std::lower_bound(
-            begin, begin + static_cast<std::ptrdiff_t>(count), name,
-            [](const Entry& entry, std::u16string_view text) { return entry.text < text; });
-        return found[static_cast<std::size_t>(at - entries.begin())];
-    };
-    const std::optional<std::uint64_t> key_hash = key_hashes_[index];
-    if (!key_hash) {
-        return found_among(group.keyless, group.found_keyless, 0, group.keyless.size());
-    }
-    const Slot& slot = slot_for(group.slots, *key_hash);
-    if ((slot.ref & Slot::kRun) == 0) {
-        return group.found_in_slots[static_cast<std::size_t>(&slot - group.slots.data())];
-    }
-    const Run& run = group.runs[slot.ref & ~Slot::kRun];
-    return found_among(group.entries, group.found_entries, run.first, run.count);
-}
-
-NameTally IndexedMatcher::tally() const {
+NameTally IndexedMatcher::tally() {
     NameTally tally;
     if (!tracking_) {
         return tally;
     }
+    found_.done();
     // The names sorted so that equal ones stand together: by key hash, which equal names
-    // share, and within a hash by the collation's order, without a key by that order alone.
-    // Ties keep list order, so each group of equal names starts with its first.
+    // share, then within a hash by the collation's order; without a key for some, by that
+    // order alone. Both sorts keep list order among ties, so that each group of equal names
+    // starts with its first.
     const bool all_keyed = std::all_of(key_hashes_.begin(), key_hashes_.end(),
                                        [](const auto& hash) { return hash.has_value(); });
     std::vector<Keyed> sorted(names_.size());
     for (std::size_t i = 0; i < sorted.size(); ++i) {
         sorted[i] = {all_keyed ? *key_hashes_[i] : 0, i};
     }
-    std::sort(sorted.begin(), sorted.end());
-    // A stable sort: it needs no more of the order than the comparisons it makes.
-    const auto by_order = [&](const Keyed& a, const Keyed& b) {
+    sort_by_hash(sorted);
+    const auto level = [&](const Keyed& a, const Keyed& b) {
+        return a.hash == b.hash && collation_.order(names_[a.index], names_[b.index], rule_) == 0;
+    };
+    // A merge sort stays within the names even were the system's order not consistent, as
+    // std::sort need not.
+    const auto before = [&](const Keyed& a, const Keyed& b) {
         return collation_.order(names_[a.index], names_[b.index], rule_) < 0;
     };
-    const auto same_hash = [](const Keyed& a, const Keyed& b) { return a.hash == b.hash; };
     for (auto first = sorted.begin(); first != sorted.end();) {
-        const auto end = std::find_if_not(
-            first, sorted.end(), [&](const Keyed& name) { return same_hash(name, *first); });
+        const auto end = std::find_if(first + 1, sorted.end(),
+                                      [&](const Keyed& name) { return name.hash != first->hash; });
         if (end - first > 1) {
-            std::stable_sort(first, end, by_order);
+            std::stable_sort(first, end, before);
         }
         first = end;
     }
 
+    // Each group of equal names counts once, and is missing by its first spelling no item
+    // matched.
+    std::vector<bool> missing(names_.size());
     for (auto first = sorted.begin(); first != sorted.end();) {
-        auto end = first + 1;
-        while (end != sorted.end() && same_hash(*end, *first) &&
-               collation_.order(names_[end->index], names_[first->index], rule_) == 0) {
-            ++end;
-        }
+        const auto end = std::find_if_not(first + 1, sorted.end(),
+                                          [&](const Keyed& name) { return level(name, *first); });
         ++tally.distinct;
-        const auto missing =
-            std::find_if(first, end, [&](const Keyed& name) { return !was_found(name.index); });
-        if (missing != end) {
-            tally.not_found.push_back(missing->index);
+        const auto unmatched = std::find_if(
+            first, end, [&](const Keyed& name) { return !found_.contains(names_[name.index]); });
+        if (unmatched != end) {
+            missing[unmatched->index] = true;
         }
         first = end;
     }
-    std::sort(tally.not_found.begin(), tally.not_found.end());
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        if (missing[i]) {
+            tally.not_found.push_back(i);
+        }
+    }
     return tally;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/collation.h"
+#include "select/found_spellings.h"
 #include "select/name_list.h"
 #include "select/name_matcher.h"
 
@@ -37,9 +38,9 @@ class IndexedMatcher final : public NameMatcher {
     std::size_t count_matches(const ItemNames& item) override;
 
     // The names that matched no item so far, and how many distinct names the list holds, both
-    // under the matcher's case rule. Only with tracking on; O(names log names) for any names,
-    // however many share a key hash.
-    NameTally tally() const;
+    // under the matcher's case rule. Only with tracking on; O(names log names + matches log
+    // matches) for any names, however many share a key hash.
+    NameTally tally();
 
   private:
     // One spelling of the list, and how many times the list holds it.
@@ -74,10 +75,6 @@ class IndexedMatcher final : public NameMatcher {
         std::vector<Run> runs;       // of the buckets with several spellings or copies
         std::vector<Entry> entries;  // their spellings, bucket by bucket
         std::vector<Entry> keyless;  // the names without a key
-        // Only with tracking on: which names matched an item, by slot, entry and keyless entry.
-        std::vector<bool> found_in_slots;
-        std::vector<bool> found_entries;
-        std::vector<bool> found_keyless;
 
         bool empty() const { return slots.empty(); }  // sized whenever there are names
     };
@@ -93,9 +90,7 @@ class IndexedMatcher final : public NameMatcher {
     static const Slot* slot_of(const Group& group, std::uint64_t key_hash);
     // The name of a slot that holds one.
     std::u16string_view single_name(const Slot& slot) const;
-    std::size_t count_in(Group& group, const ItemName& target, const ItemName& short_name);
-    // Whether name `index` matched an item; only with tracking on.
-    bool was_found(std::size_t index) const;
+    std::size_t count_in(const Group& group, const ItemName& target, const ItemName& short_name);
 
     const NameList& names_;
     CaseRule rule_;
@@ -104,9 +99,10 @@ class IndexedMatcher final : public NameMatcher {
     Group leaf_names_;   // no separator: compared with the item's leaf
     Group whole_names_;  // with a separator: compared with the item's whole name
 
-    // Only with tracking on: each name's key hash, by index.
+    // Only with tracking on: each name's key hash, by index, and the spellings that matched.
     bool tracking_;
     std::vector<std::optional<std::uint64_t>> key_hashes_;
+    FoundSpellings found_;
 };
 
 }  // namespace pickwell

@@ -53,7 +53,7 @@ std::vector<std::u16string> colliding_names(const Collation& collation, CaseRule
         const std::uint64_t w2 = c ^ (w1 * kMultiplier);
         std::u16string name(8, u'\0');
         bool fits = true;
-        for (int lane = 0; lane < 4 && fits; ++lane) {
+        for (std::size_t lane = 0; lane < 4 && fits; ++lane) {
             name[lane] = static_cast<char16_t>(w1 >> (16 * lane));
             name[4 + lane] = static_cast<char16_t>(w2 >> (16 * lane));
             fits = usable[name[4 + lane]];
