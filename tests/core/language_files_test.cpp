@@ -140,8 +140,8 @@ TEST(LanguageFiles, EveryLineOfTheReportFitsAnEightyColumnWindow) {
         const auto& m = file.messages;
         // The message when all were found puts its two parts on one line.
         std::vector<std::string> lines = {m[0]};
-        for (const std::size_t found : {10, 11}) {
-            for (const std::size_t selected : {12, 13}) {
+        for (const std::size_t found : {10u, 11u}) {
+            for (const std::size_t selected : {12u, 13u}) {
                 lines.push_back(m[found] + "; " + m[selected] + ".");
             }
         }
