@@ -18,6 +18,9 @@ class FuzzedCollation final : public Collation {
     bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
     }
+    int order(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
+        return exact_.order(a, b, rule);
+    }
 
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
                                                CaseRule rule) const override {

@@ -19,10 +19,12 @@ bench=$native_dir/bench/pickwell_bench
     --benchmark_display_aggregates_only=true "$@"
 
 echo "== peak memory: the 100k x 100k command, the same process with an empty list, and far2l's"
-echo "   report of 100k names not found beside the command alone on the same clipboard"
+echo "   report of 100k names not found beside the command alone on the same clipboard, and the"
+echo "   report of 100k names of one key hash"
 for filter in '^command/100000$' '^command_empty_list/100000$' '^far2l_command/100000$' \
     '^far2l_command_empty_list/100000$' '^far2l_all_missing/command/100000$' \
-    '^far2l_all_missing/report/100000$' '^far2l_all_missing/report_and_copy/100000$'; do
+    '^far2l_all_missing/report/100000$' '^far2l_all_missing/report_and_copy/100000$' \
+    '^far2l_colliding/report/100000$'; do
     printf '%s: ' "$filter"
     /usr/bin/time -f '%M KiB' "$bench" --benchmark_filter="$filter" 2>&1 >/dev/null | tail -1
 done

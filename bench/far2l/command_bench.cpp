@@ -8,6 +8,7 @@
 #include "host/far2l/plugin.h"
 #include "platform/far2l/collation.h"
 #include "platform/memory/far2l/clipboard.h"
+#include "support/colliding_names.h"
 #include "support/far2l/fake_host.h"
 
 namespace pickwell::bench {
@@ -104,6 +105,29 @@ BENCHMARK_CAPTURE(far2l_all_missing, command, 0, false)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(far2l_all_missing, report, 1, false)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(far2l_all_missing, report_and_copy, 1, true)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+
+// The same, with a clipboard crafted against the index: names that all share one key hash under
+// far2l's comparison without case, none of them on the panel.
+void far2l_colliding(benchmark::State& state, int entry) {
+    const auto size = static_cast<std::size_t>(state.range(0));
+    Far2lModule module(size);
+    std::u32string text;
+    for (const std::u16string& name :
+         testing::colliding_names(module.collation, CaseRule::Insensitive, size)) {
+        text.append(name.begin(), name.end());  // each unit a character of its own
+        text += U"\n";
+    }
+    module.clipboard.put_text(text);
+    for (auto _ : state) {
+        module.run_command(entry);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK_CAPTURE(far2l_colliding, command, 0)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(far2l_colliding, report, 1)
+    ->Arg(20'000)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
 

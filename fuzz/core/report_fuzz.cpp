@@ -5,12 +5,15 @@
 //   names; everything found gives the message instead;
 // - every line shows no control character, line separator or unpaired surrogate, and is no wider
 //   than the list allows;
-// - the copy, parsed back with the same settings, gives the names of the list, wherever the
-//   format can hold them: no control character, and no quotation mark where quotes are needed.
+// - the copy, parsed back with the same settings, gives the names of the list that the format
+//   can hold (no quotation mark first, no control character, and no quotation mark where quotes
+//   are needed), and the list then says how many it left out.
 //
 // Input: a flags byte (bit 0: trim spaces, bit 1: with case, bits 3 to 7: the list's width), a
-// byte that makes the clipboard text a hundred thousand names long when it is 0xFF (rarely: such
-// a run is slow), then the separators, the items and the text, each a run of letters of a small
+// byte that makes the clipboard text long when it is 0xFF, a hundred thousand numbered names, or
+// 0xFE, twenty thousand names of one key hash (rarely: such a run is slow), and otherwise adds
+// its low four bits' worth of names of one key hash to the text and its next two bits' worth
+// to the items; then the separators, the items and the text, each a run of letters of a small
 // alphabet rich in what the parser and the list treat specially, ended by a byte with bit 7
 // set.
 #include <algorithm>
@@ -26,6 +29,7 @@
 #include "require.h"
 #include "select/name_matcher.h"
 #include "select/name_parser.h"
+#include "support/colliding_names.h"
 #include "support/core_stand_ins.h"
 
 namespace {
@@ -34,9 +38,9 @@ using pickwell::fuzzing::require;
 using namespace pickwell;
 
 constexpr char16_t kAlphabet[] = {
-    u'a',    u'A',    u'b',    u'.',    u' ',    u'"',    u';',    u',',
-    u'\\',   u'\t',   u'\n',   u'\r',   u'\x01', u'\x7F', u'\x85', u'\u2028',
-    u'\xE9', u'\xC9', u'\xDF', u'\xAD', 0xD83D,  0xDE00,  0xDC00,  u'x',
+    u'a',    u'A',    u'b',   u'.',    u' ',    u'"',    u';',      u',',    u'\\',
+    u'\t',   u'\n',   u'\r',  u'\x01', u'\x7F', u'\x85', u'\u2028', u'\xE9', u'\xC9',
+    u'\xDF', u'\xAD', 0xD83D, 0xDE00,  0xDC00,  u'x',    0xFEFF,
 };
 
 // The input, read from its start.
@@ -84,16 +88,28 @@ bool shows_well(std::u16string_view line, std::size_t width) {
     return characters <= width;
 }
 
-// Whether the clipboard text format can hold `name`, read with these settings.
+// Whether the clipboard text format can hold `name`, read with these settings, and every host's
+// clipboard too (far2l's drops a byte order mark that starts a text).
 bool writable(std::u16string_view name, std::u16string_view separators, bool trim) {
     const auto control = [](char16_t unit) { return unit < 0x20; };
-    if (std::any_of(name.begin(), name.end(), control)) {
+    if (name.front() == u'"' || std::any_of(name.begin(), name.end(), control)) {
         return false;
     }
-    const bool plain = name.front() != u'"' && name.find_first_of(separators) == name.npos &&
+    const bool plain = name.front() != u'\uFEFF' && name.find_first_of(separators) == name.npos &&
                        (!trim || (name.front() != u' ' && name.back() != u' '));
     const bool quotable = name.find(u'"') == name.npos && separators.find(u'"') == name.npos;
     return plain || quotable;
+}
+
+// Names of one key hash under the in-memory comparison, made once for each case rule: so many
+// that comparing them pair by pair would take far longer than the run may.
+const std::vector<std::u16string>& colliding(CaseRule rule) {
+    static const MemoryCollation collation;
+    static const std::vector<std::u16string> without_case =
+        testing::colliding_names(collation, CaseRule::Insensitive, 20000);
+    static const std::vector<std::u16string> with_case =
+        testing::colliding_names(collation, CaseRule::Sensitive, 20000);
+    return rule == CaseRule::Insensitive ? without_case : with_case;
 }
 
 }  // namespace
@@ -103,7 +119,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t flags = in.byte();
     const bool trim = (flags & 1) != 0;
     const CaseRule rule = (flags & 2) != 0 ? CaseRule::Sensitive : CaseRule::Insensitive;
-    const bool long_list = in.byte() == 0xFF;
+    const std::uint8_t extra = in.byte();
+    const bool long_list = extra >= 0xFE;
+    const bool long_list_colliding = extra == 0xFE;
     const std::size_t width = 3 + (flags >> 3) * 3;
 
     const std::u16string separators = in.spelled(4);
@@ -112,7 +130,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         items.push_back(item);
     }
     std::u16string text = in.spelled(600);
-    if (long_list) {
+    if (!long_list) {
+        const std::vector<std::u16string>& crafted = colliding(rule);
+        for (std::size_t i = 0; i < (extra & 0x0F); ++i) {
+            text += u"\n" + crafted[i];
+        }
+        items.insert(items.end(), crafted.begin(), crafted.begin() + (extra >> 4 & 3));
+    }
+    if (long_list_colliding) {
+        text.clear();
+        for (const std::u16string& name : colliding(rule)) {
+            text += name + u"\n";
+        }
+    } else if (long_list) {
         // A hundred thousand lines, each name made distinct by its number.
         const std::u16string line = text.empty() ? u"n" : text.substr(0, 8);
         text.clear();
@@ -167,10 +197,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (long_list) {
         // Every line names a number no item holds: far more names are missing than are shown.
         require(first.list && first.lines.size() == kNamesShown + 1, "a long list is cut short");
+        require(!long_list_colliding || first.title == u"20000 of 20000 names not found",
+                "names of one key hash are told apart");
         require(view.copied.size() == 1, "the copy key copies");
         const NameList copied = parse_names(view.copied[0], separators, trim);
         require(copied.size() > kNamesShown, "the copy holds every missing name");
-        for (std::size_t i = 0; i < kNamesShown; ++i) {
+        const bool whole = view.shown.at(1).bottom == u"The list is on the clipboard.";
+        for (std::size_t i = 0; whole && i < kNamesShown; ++i) {
             require(first.lines[i] == shown_name(copied[i], width), "the copy is what is shown");
         }
         return 0;
@@ -187,15 +220,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         with_numbers(u"%1 of %2 names not found", expected.size(), distinct);
     require(distinct == 1 || first.title == title, "the title counts the names");
 
-    require(view.copied.size() == 1, "the copy key copies");
-    if (std::all_of(expected.begin(), expected.end(),
-                    [&](const auto& name) { return writable(name, separators, trim); })) {
-        NameList wanted;
-        for (const auto& name : expected) {
+    // The copy holds the names it can, and the list then says how many it left out.
+    NameList wanted;
+    for (const auto& name : expected) {
+        if (writable(name, separators, trim)) {
             wanted.push_back(name);
         }
-        require(parse_names(view.copied[0], separators, trim) == wanted,
-                "the copy reads back as the missing names");
     }
+    if (wanted.empty()) {
+        require(view.copied.empty(), "a copy of no name leaves the clipboard as it was");
+    } else {
+        require(view.copied.size() == 1, "the copy key copies");
+        require(parse_names(view.copied[0], separators, trim) == wanted,
+                "the copy reads back as the missing names it can hold");
+    }
+    const std::size_t left_out = expected.size() - wanted.size();
+    const std::u16string bottom =
+        left_out == 0 ? u"The list is on the clipboard."
+        : left_out == 1
+            ? u"The list is copied, but for 1 name no text can hold."
+            : with_numbers(u"The list is copied, but for %1 names no text can hold.", left_out);
+    require(view.shown.size() == 2 && view.shown[1].bottom == bottom,
+            "the list says what the copy left out");
     return 0;
 }

@@ -5,7 +5,7 @@ namespace pickwell {
 
 // Indices of the module's texts in its language files. Far 2's module asks for 1, 2 and 4 to 8;
 // 3 is never requested but keeps its line. The Far 3 and far2l modules also ask for the plug-in's
-// name, the title of its messages, and for 9 to 22. "%1" and "%2" in a text stand for numbers.
+// name, the title of its messages, and for 9 to 24. "%1" and "%2" in a text stand for numbers.
 enum class Message : int {
     None = 0,  // an item without text
     PluginName = 0,
@@ -30,10 +30,13 @@ enum class Message : int {
     NoNames = 20,
     ListNotCopied = 21,  // the copy of the list failed
     ListCopied = 22,     // ... or it is on the clipboard
+    // ... but for the names no clipboard text can hold: "%1" of them, or one
+    ListCopiedWithout = 23,
+    ListCopiedWithoutOne = 24,
 };
 
 // The number of messages the Far 3 and far2l language files hold.
-inline constexpr int kMessageCount = 23;
+inline constexpr int kMessageCount = 25;
 
 // The host's texts in the user's language.
 class MessageTexts {

@@ -1,12 +1,15 @@
 #include "report/not_found_list.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace pickwell {
 namespace {
 
 constexpr char16_t kQuote = u'"';
 constexpr char16_t kEllipsis = u'\u2026';
+constexpr char16_t kByteOrderMark = u'\uFEFF';
 
 bool is_control(char16_t unit) {
     return unit < 0x20;
@@ -27,29 +30,33 @@ std::u16string number_of(char16_t unit) {
     return text + u'>';
 }
 
-// The name with every character that would not show as itself made visible.
-std::u16string visible(std::u16string_view name) {
-    std::u16string shown;
-    shown.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char16_t unit = name[i];
-        if (is_control(unit)) {
-            shown += static_cast<char16_t>(0x2400 + unit);
-        } else if (unit == 0x7F) {
-            shown += u'\u2421';
-        } else if ((unit >= 0x80 && unit <= 0x9F) || unit == 0x2028 || unit == 0x2029) {
-            shown += number_of(unit);
-        } else if (is_high_surrogate(unit) && i + 1 < name.size() &&
-                   is_low_surrogate(name[i + 1])) {
-            shown += name.substr(i, 2);
-            ++i;
-        } else if (is_high_surrogate(unit) || is_low_surrogate(unit)) {
-            shown += number_of(unit);
-        } else {
-            shown += unit;
-        }
+// The character of `name` that starts at `at` (a unit, or a surrogate pair), made visible and
+// appended to `shown`; returns the units it takes in `name`.
+std::size_t append_visible(std::u16string& shown, std::u16string_view name, std::size_t at) {
+    const char16_t unit = name[at];
+    if (is_control(unit)) {
+        shown += static_cast<char16_t>(0x2400 + unit);
+    } else if (unit == 0x7F) {
+        shown += u'\u2421';
+    } else if ((unit >= 0x80 && unit <= 0x9F) || unit == 0x2028 || unit == 0x2029) {
+        shown += number_of(unit);
+    } else if (is_high_surrogate(unit) && at + 1 < name.size() && is_low_surrogate(name[at + 1])) {
+        shown += name.substr(at, 2);
+        return 2;
+    } else if (is_high_surrogate(unit) || is_low_surrogate(unit)) {
+        shown += number_of(unit);
+    } else {
+        shown += unit;
     }
-    return shown;
+    return 1;
+}
+
+// Where the character of `name` that ends at `end` starts: a low surrogate after a high one
+// ends a pair.
+std::size_t start_of_character_before(std::u16string_view name, std::size_t end) {
+    return end >= 2 && is_low_surrogate(name[end - 1]) && is_high_surrogate(name[end - 2])
+               ? end - 2
+               : end - 1;
 }
 
 // Where the `count`th character of `text` starts, a surrogate pair counting as one.
@@ -72,36 +79,69 @@ std::size_t characters_in(std::u16string_view text) {
 }  // namespace
 
 std::u16string shown_name(std::u16string_view name, std::size_t width) {
-    std::u16string shown = visible(name);
-    const std::size_t characters = characters_in(shown);
-    if (characters <= width || width < 3) {
-        return shown;
+    // Only as much of the name is made visible as the line can show: its start until it is
+    // wider than the line, then, if the name goes on, as much of its end as is kept.
+    std::u16string start;
+    std::size_t characters = 0;
+    std::size_t at = 0;
+    while (at < name.size() && characters <= width) {
+        const std::size_t shown_before = start.size();
+        at += append_visible(start, name, at);
+        characters += characters_in(std::u16string_view(start).substr(shown_before));
+    }
+    if (characters <= width) {
+        return start;
+    }
+    if (width < 3) {  // no room for both ends and the ellipsis
+        return start.substr(0, unit_of_character(start, width));
     }
     // More of the start than of the end: the start tells names apart, the end their kind.
     const std::size_t kept = width - 1;
     const std::size_t head = kept - kept * 2 / 5;
     const std::size_t tail = kept - head;
-    const std::size_t head_end = unit_of_character(shown, head);
-    const std::size_t tail_start = unit_of_character(shown, characters - tail);
-    return shown.substr(0, head_end) + kEllipsis + shown.substr(tail_start);
+    // The end, a character at a time from the last; the name is wider than the line, so the
+    // end never reaches into the head.
+    std::vector<std::u16string> pieces;
+    std::size_t end_characters = 0;
+    for (std::size_t end = name.size(); end_characters < tail;) {
+        const std::size_t from = start_of_character_before(name, end);
+        std::u16string piece;
+        append_visible(piece, name, from);
+        end_characters += characters_in(piece);
+        pieces.push_back(std::move(piece));
+        end = from;
+    }
+    std::u16string ending;
+    for (auto piece = pieces.rbegin(); piece != pieces.rend(); ++piece) {
+        ending += *piece;
+    }
+    return start.substr(0, unit_of_character(start, head)) + kEllipsis +
+           ending.substr(unit_of_character(ending, end_characters - tail));
 }
 
-std::u16string quoted_for_parser(std::u16string_view name, std::u16string_view separators,
-                                 bool trim_spaces) {
+std::optional<std::u16string> quoted_for_parser(std::u16string_view name,
+                                                std::u16string_view separators, bool trim_spaces) {
+    // A quotation mark first always opens a quoted name, and a control character always ends
+    // a name.
+    if (name.empty() || name.front() == kQuote ||
+        std::any_of(name.begin(), name.end(), is_control)) {
+        return std::nullopt;
+    }
     const auto separates = [&](char16_t unit) {
-        return is_control(unit) || separators.find(unit) != std::u16string_view::npos;
+        return separators.find(unit) != std::u16string_view::npos;
     };
-    const bool parsed_apart = name.empty() || name.front() == kQuote ||
+    // far2l's clipboard drops a byte order mark that starts its text: in quotes it is the
+    // name's.
+    const bool parsed_apart = name.front() == kByteOrderMark ||
                               std::any_of(name.begin(), name.end(), separates) ||
                               (trim_spaces && (name.front() == u' ' || name.back() == u' '));
-    // Quotes keep spaces and extra separators; nothing keeps a control character, a quotation
-    // mark inside them, or anything at all when the quotation mark itself separates.
-    const bool quotable = separators.find(kQuote) == std::u16string_view::npos &&
-                          std::none_of(name.begin(), name.end(), [](char16_t unit) {
-                              return is_control(unit) || unit == kQuote;
-                          });
-    if (!parsed_apart || !quotable) {
+    if (!parsed_apart) {
         return std::u16string(name);
+    }
+    // Quotes keep spaces, extra separators and a byte order mark; not a quotation mark inside
+    // them, nor anything when the quotation mark itself separates.
+    if (separates(kQuote) || name.find(kQuote) != std::u16string_view::npos) {
+        return std::nullopt;
     }
     std::u16string quoted;
     quoted.reserve(name.size() + 2);
@@ -111,15 +151,19 @@ std::u16string quoted_for_parser(std::u16string_view name, std::u16string_view s
     return quoted;
 }
 
-std::u16string text_for_parser(const NameList& names, std::span<const std::size_t> which,
-                               std::u16string_view separators, bool trim_spaces,
-                               std::u16string_view line_break) {
-    std::u16string text;
+ParserText text_for_parser(const NameList& names, std::span<const std::size_t> which,
+                           std::u16string_view separators, bool trim_spaces,
+                           std::u16string_view line_break) {
+    ParserText written;
     for (const std::size_t index : which) {
-        text += quoted_for_parser(names[index], separators, trim_spaces);
-        text += line_break;
+        if (const auto name = quoted_for_parser(names[index], separators, trim_spaces)) {
+            written.text += *name;
+            written.text += line_break;
+        } else {
+            ++written.left_out;
+        }
     }
-    return text;
+    return written;
 }
 
 std::u16string with_numbers(std::u16string_view text, std::size_t first, std::size_t second) {

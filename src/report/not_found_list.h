@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,16 +20,24 @@ std::u16string shown_name(std::u16string_view name, std::size_t width);
 
 // One name as the clipboard text parser reads it back with `separators` and `trim_spaces`: as it
 // is, or in quotation marks where the parser would otherwise change it (a leading or trailing
-// space it would trim, an extra separator, a quotation mark first). A name the format cannot
-// hold (a control character, or a quotation mark where quotes are needed) stays as it is.
-std::u16string quoted_for_parser(std::u16string_view name, std::u16string_view separators,
-                                 bool trim_spaces);
+// space it would trim, an extra separator) or a host's clipboard would (a byte order mark
+// first). Nothing when no text can hold the name so: a quotation mark first, a control
+// character anywhere, or a name that needs quotes but holds a quotation mark, or whose
+// quotation mark is a separator.
+std::optional<std::u16string> quoted_for_parser(std::u16string_view name,
+                                                std::u16string_view separators, bool trim_spaces);
+
+// The copy of a list: the names it can hold, and how many it cannot.
+struct ParserText {
+    std::u16string text;
+    std::size_t left_out = 0;
+};
 
 // The names of `names` at `which`, each quoted for the parser, one a line, each line ended with
-// `line_break`.
-std::u16string text_for_parser(const NameList& names, std::span<const std::size_t> which,
-                               std::u16string_view separators, bool trim_spaces,
-                               std::u16string_view line_break);
+// `line_break`; those no text can hold are left out.
+ParserText text_for_parser(const NameList& names, std::span<const std::size_t> which,
+                           std::u16string_view separators, bool trim_spaces,
+                           std::u16string_view line_break);
 
 // `text` with "%1" replaced by `first` and "%2" by `second`, in decimal.
 std::u16string with_numbers(std::u16string_view text, std::size_t first, std::size_t second = 0);

@@ -47,12 +47,17 @@ class Report {
                 return;
             }
             selected = closed.line;
-            const std::u16string copy = text_for_parser(report.names, missing, report.separators,
-                                                        report.trim_spaces, view_.line_break());
-            if (view_.copy_text(copy)) {
-                bottom = text(Message::ListCopied);
+            const ParserText copy = text_for_parser(report.names, missing, report.separators,
+                                                    report.trim_spaces, view_.line_break());
+            // A copy of no name leaves the clipboard as it was.
+            if (copy.text.empty() || view_.copy_text(copy.text)) {
+                bottom = copy.left_out == 0 ? text(Message::ListCopied)
+                         : copy.left_out == 1
+                             ? text(Message::ListCopiedWithoutOne)
+                             : with_numbers(text(Message::ListCopiedWithout), copy.left_out);
             } else {
                 failed(Message::ListNotCopied);
+                bottom = text(Message::ListKeys);
             }
         }
     }

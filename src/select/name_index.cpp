@@ -1,13 +1,14 @@
 #include "select/name_index.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <limits>
+#include <numeric>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 
 #include "platform/unit_search.h"
@@ -71,65 +72,34 @@ void for_each_slot(std::vector<PlacedName>& names, AddSlot add) {
     }
 }
 
-// The distinct names seen so far, chained by key hash: a name meets the earlier ones its key
-// hash shares, or all of them when either has no key.
-class DistinctNames {
-  public:
-    DistinctNames(const NameList& names, CaseRule rule, const Collation& collation)
-        : names_(names), rule_(rule), collation_(collation), next_(names.size(), kNone) {
-        first_.reserve(names.size());
-    }
-
-    // Adds name `index` unless an equal one is there already; true when it was added.
-    bool add(std::size_t index, std::optional<std::uint64_t> key_hash) {
-        for (const std::size_t other : keyless_) {
-            if (equal(other, index)) {
-                return false;
-            }
-        }
-        if (!key_hash) {
-            for (const auto& [hash, first] : first_) {
-                if (any_equal_in_chain(first, index)) {
-                    return false;
-                }
-            }
-            keyless_.push_back(index);
-            return true;
-        }
-        const auto [chain, added] = first_.try_emplace(*key_hash, index);
-        if (added) {
-            return true;
-        }
-        if (any_equal_in_chain(chain->second, index)) {
-            return false;
-        }
-        next_[index] = chain->second;
-        chain->second = index;
-        return true;
-    }
-
-  private:
-    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-
-    bool equal(std::size_t a, std::size_t b) const {
-        return collation_.equal(names_[a], names_[b], rule_);
-    }
-    bool any_equal_in_chain(std::size_t first, std::size_t index) const {
-        for (std::size_t other = first; other != kNone; other = next_[other]) {
-            if (equal(other, index)) {
-                return true;
-            }
-        }
-        return false;
-    }
-
-    const NameList& names_;
-    CaseRule rule_;
-    const Collation& collation_;
-    std::unordered_map<std::uint64_t, std::size_t> first_;  // the latest name of each chain
-    std::vector<std::size_t> next_;                         // the one before it, by index
-    std::vector<std::size_t> keyless_;
+// A name of the list by its index, with the hash of its key (0 for all when some have none).
+struct Keyed {
+    std::uint64_t hash;
+    std::size_t index;
 };
+
+// Sorts `names` by hash, keeping their order among equal hashes: a byte of the hash at a time,
+// from the lowest, in time linear in the names whatever their hashes are.
+void sort_by_hash(std::vector<Keyed>& names) {
+    std::vector<Keyed> sorted(names.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        const auto digit = [shift](const Keyed& name) {
+            return static_cast<std::size_t>(name.hash >> shift & 0xFF);
+        };
+        std::array<std::size_t, 257> starts{};
+        for (const Keyed& name : names) {
+            ++starts[digit(name) + 1];
+        }
+        if (std::find(starts.begin(), starts.end(), names.size()) != starts.end()) {
+            continue;  // one byte for all: they stay as they are
+        }
+        std::partial_sum(starts.begin(), starts.end(), starts.begin());
+        for (const Keyed& name : names) {
+            sorted[starts[digit(name)]++] = name;
+        }
+        names.swap(sorted);
+    }
+}
 
 }  // namespace
 
@@ -301,7 +271,7 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
             (second_chance && collation_.equal(name, short_name.text, rule_))) {
             matches += copies;
             if (tracking_) {
-                found_.insert(name);
+                found_.add(name);
             }
         }
     };
@@ -342,17 +312,56 @@ std::size_t IndexedMatcher::count_in(const Group& group, const ItemName& target,
     return matches;
 }
 
-NameTally IndexedMatcher::tally() const {
+NameTally IndexedMatcher::tally() {
     NameTally tally;
     if (!tracking_) {
         return tally;
     }
-    DistinctNames all(names_, rule_, collation_);
-    DistinctNames missing(names_, rule_, collation_);
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        const bool new_name = all.add(i, key_hashes_[i]);
-        tally.distinct += new_name ? 1 : 0;
-        if (!found_.contains(names_[i]) && missing.add(i, key_hashes_[i])) {
+    found_.done();
+    // The names sorted so that equal ones stand together: by key hash, which equal names
+    // share, then within a hash by the collation's order; without a key for some, by that
+    // order alone. Both sorts keep list order among ties, so that each group of equal names
+    // starts with its first.
+    const bool all_keyed = std::all_of(key_hashes_.begin(), key_hashes_.end(),
+                                       [](const auto& hash) { return hash.has_value(); });
+    std::vector<Keyed> sorted(names_.size());
+    for (std::size_t i = 0; i < sorted.size(); ++i) {
+        sorted[i] = {all_keyed ? *key_hashes_[i] : 0, i};
+    }
+    sort_by_hash(sorted);
+    const auto level = [&](const Keyed& a, const Keyed& b) {
+        return a.hash == b.hash && collation_.order(names_[a.index], names_[b.index], rule_) == 0;
+    };
+    // A merge sort stays within the names even were the system's order not consistent, as
+    // std::sort need not.
+    const auto before = [&](const Keyed& a, const Keyed& b) {
+        return collation_.order(names_[a.index], names_[b.index], rule_) < 0;
+    };
+    for (auto first = sorted.begin(); first != sorted.end();) {
+        const auto end = std::find_if(first + 1, sorted.end(),
+                                      [&](const Keyed& name) { return name.hash != first->hash; });
+        if (end - first > 1) {
+            std::stable_sort(first, end, before);
+        }
+        first = end;
+    }
+
+    // Each group of equal names counts once, and is missing by its first spelling no item
+    // matched.
+    std::vector<bool> missing(names_.size());
+    for (auto first = sorted.begin(); first != sorted.end();) {
+        const auto end = std::find_if_not(first + 1, sorted.end(),
+                                          [&](const Keyed& name) { return level(name, *first); });
+        ++tally.distinct;
+        const auto unmatched = std::find_if(
+            first, end, [&](const Keyed& name) { return !found_.contains(names_[name.index]); });
+        if (unmatched != end) {
+            missing[unmatched->index] = true;
+        }
+        first = end;
+    }
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        if (missing[i]) {
             tally.not_found.push_back(i);
         }
     }

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/collation.h"
+#include "select/found_spellings.h"
 #include "select/name_list.h"
 #include "select/name_matcher.h"
 
@@ -38,8 +38,9 @@ class IndexedMatcher final : public NameMatcher {
     std::size_t count_matches(const ItemNames& item) override;
 
     // The names that matched no item so far, and how many distinct names the list holds, both
-    // under the matcher's case rule. Only with tracking on; O(names).
-    NameTally tally() const;
+    // under the matcher's case rule. Only with tracking on; O(names log names + matches log
+    // matches) for any names, however many share a key hash.
+    NameTally tally();
 
   private:
     // One spelling of the list, and how many times the list holds it.
@@ -101,7 +102,7 @@ class IndexedMatcher final : public NameMatcher {
     // Only with tracking on: each name's key hash, by index, and the spellings that matched.
     bool tracking_;
     std::vector<std::optional<std::uint64_t>> key_hashes_;
-    std::unordered_set<std::u16string_view> found_;
+    FoundSpellings found_;
 };
 
 }  // namespace pickwell

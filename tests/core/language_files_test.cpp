@@ -54,7 +54,7 @@ std::string hot_key(const std::string& text) {
 // Far 2's module asks for messages 0 to 8; the Far 3 and far2l modules for more, with the same
 // first nine.
 constexpr std::size_t kFar2Messages = 9;
-constexpr std::size_t kMessages = 23;
+constexpr std::size_t kMessages = 25;
 
 TEST(LanguageFiles, HoldEveryMessageWithDistinctHotKeys) {
     const struct {
@@ -96,7 +96,7 @@ TEST(LanguageFiles, TheLaterHostsShareFar2sTextsAndNumberTheirOwnAlike) {
         const struct {
             std::size_t message;
             const char* placeholders;
-        } counted[] = {{10, "%1"}, {12, "%1"}, {14, "%1%2"}, {17, "%1"}};
+        } counted[] = {{10, "%1"}, {12, "%1"}, {14, "%1%2"}, {17, "%1"}, {23, "%1"}};
         for (const auto& c : counted) {
             std::string found;
             const std::string& text = later.messages[c.message];
@@ -105,6 +105,51 @@ TEST(LanguageFiles, TheLaterHostsShareFar2sTextsAndNumberTheirOwnAlike) {
                 found += text.substr(at, 2);
             }
             EXPECT_EQ(found, c.placeholders) << name << " message " << c.message;
+        }
+    }
+}
+
+// The characters of a UTF-8 text.
+std::size_t characters_in(const std::string& text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return count;
+}
+
+// `text` with its numbers as long as they come: a list may hold a million names.
+std::string with_long_numbers(std::string text) {
+    for (const char* placeholder : {"%1", "%2"}) {
+        for (auto at = text.find(placeholder); at != std::string::npos;
+             at = text.find(placeholder)) {
+            text.replace(at, 2, "1234567");
+        }
+    }
+    return text;
+}
+
+// In an 80x25 window the hosts' message boxes show at most 65 characters a line, and the list
+// of names not found is no wider: every line the second entry shows, and the list's title and
+// bottom line, fit that whole.
+TEST(LanguageFiles, EveryLineOfTheReportFitsAnEightyColumnWindow) {
+    constexpr std::size_t kWidest = 65;
+    for (const char* name : {"PickwellEng.lng", "PickwellRus.lng"}) {
+        const LanguageFile file = read_language_file(name);
+        ASSERT_EQ(file.messages.size(), kMessages) << name;
+        const auto& m = file.messages;
+        // The message when all were found puts its two parts on one line.
+        std::vector<std::string> lines = {m[0]};
+        for (const std::size_t found : {10u, 11u}) {
+            for (const std::size_t selected : {12u, 13u}) {
+                lines.push_back(m[found] + "; " + m[selected] + ".");
+            }
+        }
+        for (std::size_t shown = 14; shown < kMessages; ++shown) {
+            lines.push_back(m[shown]);
+        }
+        for (const std::string& line : lines) {
+            EXPECT_LE(characters_in(with_long_numbers(line)), kWidest) << name << ": " << line;
         }
     }
 }

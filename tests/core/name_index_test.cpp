@@ -9,6 +9,7 @@
 #include "platform/memory/collation.h"
 #include "select/name_index.h"
 #include "select/name_matcher.h"
+#include "support/colliding_names.h"
 #include "support/narrow.h"
 #include "support/random_panels.h"
 
@@ -20,6 +21,9 @@ class StandInComparison : public Collation {
   public:
     bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
         return exact_.equal(a, b, rule);
+    }
+    int order(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
+        return exact_.order(a, b, rule);
     }
 
   protected:
@@ -45,6 +49,25 @@ class PatchyKeys final : public StandInComparison {
         if (text.find_first_of(u"\u00AD\u00DF") != std::u16string_view::npos) {
             return std::nullopt;
         }
+        return exact_.sort_key_hash(text, rule);
+    }
+};
+
+// The stand-in's comparison and keys, counting the comparisons made.
+class CountedComparisons final : public StandInComparison {
+  public:
+    mutable std::size_t made = 0;
+
+    bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
+        ++made;
+        return exact_.equal(a, b, rule);
+    }
+    int order(std::u16string_view a, std::u16string_view b, CaseRule rule) const override {
+        ++made;
+        return exact_.order(a, b, rule);
+    }
+    std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
+                                               CaseRule rule) const override {
         return exact_.sort_key_hash(text, rule);
     }
 };
@@ -190,6 +213,37 @@ TEST(IndexedMatcher, TalliesTheNamesNoItemMatchedInListOrderEachOnce) {
     IndexedMatcher untracked(names, CaseRule::Insensitive, collation, u'\\');
     (void)counts(untracked, items);
     EXPECT_TRUE(untracked.tally().not_found.empty());
+}
+
+// A list crafted so that every name shares one key hash: telling its names apart costs a few
+// comparisons per name, never one for each pair of them.
+TEST(IndexedMatcher, TalliesNamesOfOneKeyHashWithoutComparingEveryPair) {
+    constexpr std::size_t kCount = 4000;
+    for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
+        const CountedComparisons collation;
+        const std::vector<std::u16string> crafted = colliding_names(collation, rule, kCount);
+        ASSERT_EQ(crafted.size(), kCount);
+        // Each name twice, the second time in the other order; one of them on the panel.
+        std::vector<std::u16string> spelled = crafted;
+        spelled.insert(spelled.end(), crafted.rbegin(), crafted.rend());
+        const NameList names = list_of(spelled);
+        for (const std::u16string_view name : names) {
+            ASSERT_EQ(collation.sort_key_hash(name, rule), collation.sort_key_hash(names[0], rule));
+        }
+        IndexedMatcher matcher(names, rule, collation, u'\\', NameTracking::On);
+        EXPECT_EQ(counts(matcher, {{crafted[1].c_str(), u""}}), std::vector<std::size_t>{2});
+
+        collation.made = 0;
+        const NameTally tally = matcher.tally();
+        EXPECT_LT(collation.made, kCount * 40);  // every pair: 8 million
+        EXPECT_EQ(tally.distinct, kCount);
+        std::vector<std::size_t> expected(kCount);
+        for (std::size_t i = 0; i < kCount; ++i) {
+            expected[i] = i;
+        }
+        expected.erase(expected.begin() + 1);
+        EXPECT_EQ(tally.not_found, expected);
+    }
 }
 
 // The tally must be what comparing each name with every item finds, whatever the keys.

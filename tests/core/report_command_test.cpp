@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,45 @@ TEST_F(ReportCommand, TheCopyOfCopiedFilesReadsBackWithTheStoredSettings) {
     EXPECT_EQ(parse_names(view.copied[0], u";", true), (NameList{u"a;b.txt"}));
 }
 
+// A copied file's name that no clipboard text can hold stays in the list, but the copy leaves it
+// out and says how many it left out; a copy of no name leaves the clipboard as it was.
+TEST_F(ReportCommand, TheCopyLeavesOutNamesNoTextCanHold) {
+    const struct {
+        const char* what;
+        std::vector<std::u16string> files;
+        std::vector<std::u16string> lines;
+        std::vector<std::u16string> copied;
+        const char* bottom;
+    } cases[] = {
+        {"a quotation mark first",
+         {u"C:\\in\\\"quote first.txt", u"C:\\in\\b.txt", u"C:\\in\\x.txt"},
+         {u"\"quote first.txt", u"x.txt"},
+         {u"x.txt\r\n"},
+         "The list is copied, but for 1 name no text can hold."},
+        {"control characters",
+         {u"C:\\in\\tab\tname.txt", u"C:\\in\\x.txt", u"C:\\in\\line\nfeed.txt"},
+         {u"tab\u2409name.txt", u"x.txt", u"line\u240Afeed.txt"},
+         {u"x.txt\r\n"},
+         "The list is copied, but for 2 names no text can hold."},
+        {"nothing a text can hold",
+         {u"C:\\in\\\"q.txt", u"C:\\in\\t\t.txt"},
+         {u"\"q.txt", u"t\u2409.txt"},
+         {},
+         "The list is copied, but for 2 names no text can hold."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        view = {};
+        clipboard.content = ClipboardContent{std::nullopt, c.files};
+        view.answers = {{true, 0}};
+        run();
+        ASSERT_EQ(view.shown.size(), 2u);
+        EXPECT_EQ(view.shown[0].lines, c.lines);
+        EXPECT_EQ(view.copied, c.copied);
+        EXPECT_EQ(narrow(view.shown[1].bottom), c.bottom);
+    }
+}
+
 TEST_F(ReportCommand, SaysWhenEveryNameWasFound) {
     const struct {
         std::u16string clipboard;
@@ -106,9 +146,9 @@ TEST_F(ReportCommand, SaysWhyItCouldNotRun) {
          "The active panel is not a file panel."},
         {"a held clipboard", true, std::nullopt, "Another program holds the clipboard. Try again."},
         {"an empty clipboard", true, ClipboardContent{},
-         "The clipboard holds no names: no text with names in it, and no copied files."},
+         "The clipboard holds no text with names and no copied files."},
         {"a text without names", true, ClipboardContent{u"\r\n  \r\n", {}},
-         "The clipboard holds no names: no text with names in it, and no copied files."},
+         "The clipboard holds no text with names and no copied files."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -122,17 +162,40 @@ TEST_F(ReportCommand, SaysWhyItCouldNotRun) {
 }
 
 TEST_F(ReportCommand, AFailedCopySaysSoAndShowsTheListAgain) {
-    clipboard_text(u"nowhere");
-    view.clipboard_held = true;
-    view.answers = {{true, 0}};
-    run();
-    ASSERT_EQ(view.shown.size(), 3u);
-    EXPECT_TRUE(view.shown[0].list);
-    EXPECT_EQ(narrow(view.shown[0].title), "The name was not found");
-    EXPECT_EQ(narrow(view.shown[1].lines.at(0)),
-              "The list was not copied: another program holds the clipboard.");
-    EXPECT_TRUE(view.shown[1].warning);
-    EXPECT_EQ(narrow(view.shown[2].bottom), "Ctrl+C, Ctrl+Ins: copy the list");
+    const struct {
+        const char* what;
+        std::deque<bool> held;  // at each copy
+        std::vector<const char*> bottoms;
+    } cases[] = {
+        {"refused", {true}, {"Ctrl+C, Ctrl+Ins: copy the list", "Ctrl+C, Ctrl+Ins: copy the list"}},
+        // The list no longer says that it is on the clipboard.
+        {"copied, then refused",
+         {false, true},
+         {"Ctrl+C, Ctrl+Ins: copy the list", "The list is on the clipboard.",
+          "Ctrl+C, Ctrl+Ins: copy the list"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        view = {};
+        clipboard_text(u"nowhere");
+        view.held_at_copy = c.held;
+        view.answers.assign(c.held.size(), {true, 0});
+        run();
+        std::vector<std::string> bottoms;
+        std::vector<std::string> messages;
+        for (const RecordingView::Shown& shown : view.shown) {
+            if (shown.list) {
+                EXPECT_EQ(narrow(shown.title), "The name was not found");
+                bottoms.push_back(narrow(shown.bottom));
+            } else {
+                EXPECT_TRUE(shown.warning);
+                messages.push_back(narrow(shown.lines.at(0)));
+            }
+        }
+        EXPECT_EQ(bottoms, std::vector<std::string>(c.bottoms.begin(), c.bottoms.end()));
+        EXPECT_EQ(messages, std::vector<std::string>{
+                                "The list was not copied: another program holds the clipboard."});
+    }
 }
 
 // A hundred thousand names not found: the list shows the first few thousand and says how many

@@ -120,7 +120,12 @@ ListClosed RecordingView::show_list(std::u16string_view title, std::u16string_vi
 }
 
 bool RecordingView::copy_text(std::u16string_view text) {
-    if (clipboard_held) {
+    bool held = clipboard_held;
+    if (!held_at_copy.empty()) {
+        held = held_at_copy.front();
+        held_at_copy.pop_front();
+    }
+    if (held) {
         return false;
     }
     copied.emplace_back(text);

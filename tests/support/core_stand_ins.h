@@ -87,6 +87,7 @@ class RecordingView final : public ReportView {
     std::deque<ListClosed> answers;
     std::vector<std::u16string> copied;
     bool clipboard_held = false;
+    std::deque<bool> held_at_copy;  // for each copy in turn; after them, `clipboard_held`
     std::size_t width = 72;
 
     void show_message(std::u16string_view title, std::span<const std::u16string> lines,

@@ -43,11 +43,15 @@ const WChar* builtin_text(Message id) {
         case Message::ClipboardHeld:
             return U"Another program holds the clipboard. Try again.";
         case Message::NoNames:
-            return U"The clipboard holds no names: no text with names in it, and no copied files.";
+            return U"The clipboard holds no text with names and no copied files.";
         case Message::ListNotCopied:
             return U"The list was not copied: another program holds the clipboard.";
         case Message::ListCopied:
             return U"The list is on the clipboard.";
+        case Message::ListCopiedWithout:
+            return U"The list is copied, but for %1 names no text can hold.";
+        case Message::ListCopiedWithoutOne:
+            return U"The list is copied, but for 1 name no text can hold.";
         case Message::None:
             break;
     }

@@ -138,6 +138,23 @@ bool Far2lCollation::equal(std::u16string_view a, std::u16string_view b, CaseRul
     return x_units.done() && y_units.done();
 }
 
+int Far2lCollation::order(std::u16string_view a, std::u16string_view b, CaseRule rule) const {
+    if (rule == CaseRule::Sensitive) {
+        const int order = a.compare(b);
+        return order < 0 ? -1 : order > 0 ? 1 : 0;
+    }
+    UpperUnits x_units(a.data(), a.data() + a.size());
+    UpperUnits y_units(b.data(), b.data() + b.size());
+    while (!x_units.done() && !y_units.done()) {
+        const char16_t x = x_units.next();
+        const char16_t y = y_units.next();
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+    }
+    return x_units.done() ? (y_units.done() ? 0 : -1) : 1;
+}
+
 std::optional<std::uint64_t> Far2lCollation::sort_key_hash(std::u16string_view text,
                                                            CaseRule rule) const {
     // The key is the units themselves, upper-cased without case, four to a word.

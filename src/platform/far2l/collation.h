@@ -14,6 +14,8 @@ char32_t upper_case(char32_t c);
 class Far2lCollation final : public Collation {
   public:
     bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override;
+    // By the units, upper-cased without case.
+    int order(std::u16string_view a, std::u16string_view b, CaseRule rule) const override;
     // A hash of the units, upper-cased without case; never nothing.
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
                                                CaseRule rule) const override;

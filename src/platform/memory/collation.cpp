@@ -165,6 +165,21 @@ bool MemoryCollation::equal(std::u16string_view a, std::u16string_view b, CaseRu
     }
 }
 
+int MemoryCollation::order(std::u16string_view a, std::u16string_view b, CaseRule rule) const {
+    WeighedUnits x_units(a.data(), a.data() + a.size(), rule);
+    WeighedUnits y_units(b.data(), b.data() + b.size(), rule);
+    for (;;) {
+        const char16_t x = x_units.next();
+        const char16_t y = y_units.next();
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+        if (x == u'\0') {
+            return 0;
+        }
+    }
+}
+
 std::optional<std::uint64_t> MemoryCollation::sort_key_hash(std::u16string_view text,
                                                             CaseRule rule) const {
     // The key is the weighed units, which are never NUL: they go into the hash four to a word.

@@ -12,6 +12,8 @@ char16_t fold_case(char16_t c);
 class MemoryCollation final : public Collation {
   public:
     bool equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const override;
+    // By the weighed units, one by one.
+    int order(std::u16string_view a, std::u16string_view b, CaseRule rule) const override;
     std::optional<std::uint64_t> sort_key_hash(std::u16string_view text,
                                                CaseRule rule) const override;
 };

@@ -11,8 +11,12 @@
 namespace pickwell {
 
 bool Win32Collation::equal(std::u16string_view a, std::u16string_view b, CaseRule rule) const {
+    return order(a, b, rule) == 0;
+}
+
+int Win32Collation::order(std::u16string_view a, std::u16string_view b, CaseRule rule) const {
     const auto compare = rule == CaseRule::Sensitive ? lstrcmpW : lstrcmpiW;
-    return compare(win32::wide(a.data()), win32::wide(b.data())) == 0;
+    return compare(win32::wide(a.data()), win32::wide(b.data()));
 }
 
 std::optional<std::uint64_t> Win32Collation::sort_key_hash(std::u16string_view text,

@@ -143,7 +143,7 @@ TEST_F(Far2lReportTest, MessagesSayWhatBecameOfTheCommand) {
          far2l::PTYPE_FILEPANEL,
          false,
          FMSG_WARNING | FMSG_MB_OK,
-         U"The clipboard holds no names: no text with names in it, and no copied files.",
+         U"The clipboard holds no text with names and no copied files.",
          {}},
     };
     host.no_language_file = true;

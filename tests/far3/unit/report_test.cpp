@@ -4,6 +4,7 @@
 
 #include "core/settings.h"
 #include "fixture.h"
+#include "support/block_builders.h"
 
 namespace pickwell::testing {
 namespace {
@@ -110,6 +111,46 @@ TEST_F(Far3Report, TheCopyReadsBackAsTheSameNamesUnderTheSettingsInForce) {
         host.items.push_back({name, std::nullopt, std::nullopt, false});
     }
     EXPECT_EQ(select_with_text(host.copied[0]), (std::vector{0, 2}));
+}
+
+// Copied files whose names no clipboard text can hold: the copy leaves them out and says how
+// many; a byte order mark first is kept in quotes.
+TEST_F(Far3Report, TheCopyLeavesOutNamesNoTextCanHold) {
+    const struct {
+        const char* what;
+        std::vector<std::u16string> files;
+        std::vector<std::u16string> copied;
+        std::u16string bottom;
+    } cases[] = {
+        {"a quotation mark first",
+         {u"C:\\in\\\"quote first.txt", u"C:\\in\\x.txt"},
+         {u"x.txt\r\n"},
+         u"m24"},
+        {"control characters",
+         {u"C:\\in\\tab\tname.txt", u"C:\\in\\x.txt", u"C:\\in\\line\nfeed.txt"},
+         {u"x.txt\r\n"},
+         u"m23 2"},
+        {"nothing a text can hold", {u"C:\\in\\\"q.txt"}, {}, u"m24"},
+        {"a byte order mark first", {u"C:\\in\\\uFEFFbom.txt"}, {u"\"\uFEFFbom.txt\"\r\n"}, u"m22"},
+    };
+    for (const auto& c : cases) {
+        host.menus.clear();
+        host.copied.clear();
+        host.menu_keys = {{kCtrlC, 0}};
+        clipboard.clear();
+        clipboard.put(ClipboardFormat::FileDrop, drop_block(c.files));
+        open_entry(far3::kReportMenuGuid);
+        ASSERT_EQ(host.menus.size(), 2u) << c.what;
+        EXPECT_EQ(host.menus[0].items.size(), c.files.size()) << c.what;
+        EXPECT_EQ(host.copied, c.copied) << c.what;
+        EXPECT_EQ(host.menus[1].bottom, c.bottom) << c.what;
+    }
+    // The first entry on the copy selects the name with its byte order mark, not without.
+    host.items.clear();
+    for (const char16_t* name : {u"bom.txt", u"\uFEFFbom.txt"}) {
+        host.items.push_back({name, std::nullopt, std::nullopt, false});
+    }
+    EXPECT_EQ(select_with_text(host.copied.at(0)), (std::vector{1}));
 }
 
 TEST_F(Far3Report, ACopyTheHostRefusesIsReportedAndTheListStays) {

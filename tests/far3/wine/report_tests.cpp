@@ -23,7 +23,9 @@ WINE_TEST(report_lists_the_names_not_found_and_its_copy_selects_them) {
     Far3Session session;
     session.host.settings = {{u"AddSeparators", string_setting(u";")}};
     session.panel({u"a.txt", u"b.txt", u"c.txt", u"other.txt"});
-    put_on_clipboard({text_block(u"a.txt\r\n\" lead.txt\"\r\nB.TXT;\"x;y.txt\"\r\nc.txt")});
+    // The first name starts with a byte order mark, which the clipboard keeps.
+    put_on_clipboard(
+        {text_block(u"\uFEFFbom.txt\r\na.txt\r\n\" lead.txt\"\r\nB.TXT;\"x;y.txt\"\r\nc.txt")});
     session.host.menu_keys = {{kCtrlC, 1}};
     report(session);
 
@@ -32,19 +34,20 @@ WINE_TEST(report_lists_the_names_not_found_and_its_copy_selects_them) {
     if (!CHECK_EQ(menus.size(), std::size_t{2})) {
         return;
     }
-    CHECK_EQ(menus[0].title, std::u16string(u"m14 2 of 5"));
-    CHECK_EQ(menus[0].items, (Texts{u" lead.txt", u"x;y.txt"}));
-    CHECK_EQ(menus[0].item_flags, (std::vector<far3::Flags64>{far3::MIF_SELECTED, 0}));
+    CHECK_EQ(menus[0].title, std::u16string(u"m14 3 of 6"));
+    CHECK_EQ(menus[0].items, (Texts{u"\uFEFFbom.txt", u" lead.txt", u"x;y.txt"}));
+    CHECK_EQ(menus[0].item_flags, (std::vector<far3::Flags64>{far3::MIF_SELECTED, 0, 0}));
     CHECK_EQ(menus[0].help_topic, std::u16string(u"NotFound"));
     // Shown again where the copy key was pressed, saying that the list is on the clipboard.
-    CHECK_EQ(menus[1].item_flags, (std::vector<far3::Flags64>{0, far3::MIF_SELECTED}));
+    CHECK_EQ(menus[1].item_flags, (std::vector<far3::Flags64>{0, far3::MIF_SELECTED, 0}));
     CHECK_EQ(menus[1].bottom, std::u16string(u"m22"));
     CHECK(session.host.message_boxes.empty());
 
-    // The first entry on what the copy left on the clipboard selects those two names only.
+    // The first entry on what the copy left on the clipboard selects those three names only.
     session.host.items.clear();
-    session.panel({u"lead.txt", u" lead.txt", u"x", u"x;y.txt", u"y.txt", u"a.txt"});
-    CHECK_EQ(session.run_command(), (std::vector{0, 1, 0, 1, 0, 0}));
+    session.panel(
+        {u"lead.txt", u" lead.txt", u"x", u"x;y.txt", u"y.txt", u"a.txt", u"\uFEFFbom.txt"});
+    CHECK_EQ(session.run_command(), (std::vector{0, 1, 0, 1, 0, 0, 1}));
 }
 
 WINE_TEST(report_says_when_every_name_was_found) {

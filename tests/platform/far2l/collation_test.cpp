@@ -17,6 +17,9 @@ void expect_equal_as(const Far2lCollation& collation, const std::u16string& a,
                              (rule == CaseRule::Insensitive ? " without" : " with") + " case";
     EXPECT_EQ(collation.equal(a, b, rule), expected) << what;
     EXPECT_EQ(collation.equal(b, a, rule), expected) << what;
+    // The order levels exactly the equal texts, and turns round with them.
+    EXPECT_EQ(collation.order(a, b, rule) == 0, expected) << what;
+    EXPECT_EQ(collation.order(a, b, rule), -collation.order(b, a, rule)) << what;
     if (expected) {
         EXPECT_EQ(collation.sort_key_hash(a, rule), collation.sort_key_hash(b, rule)) << what;
     }

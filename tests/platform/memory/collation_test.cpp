@@ -48,6 +48,9 @@ TEST(MemoryCollation, EqualsLikeTheSystemAndKeysAgree) {
                                      " case";
             EXPECT_EQ(collation.equal(c.a, c.b, rule), expected) << what;
             EXPECT_EQ(collation.equal(c.b, c.a, rule), expected) << what;
+            // The order levels exactly the equal texts, and turns round with them.
+            EXPECT_EQ(collation.order(c.a, c.b, rule) == 0, expected) << what;
+            EXPECT_EQ(collation.order(c.a, c.b, rule), -collation.order(c.b, c.a, rule)) << what;
             const auto hash_a = collation.sort_key_hash(c.a.c_str(), rule);
             const auto hash_b = collation.sort_key_hash(c.b.c_str(), rule);
             ASSERT_TRUE(hash_a && hash_b) << what;

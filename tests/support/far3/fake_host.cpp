@@ -77,6 +77,7 @@ std::vector<std::u16string> numbered_texts() {
     texts[12] += u" %1";
     texts[14] += u" %1 of %2";
     texts[17] += u" %1";
+    texts[23] += u" %1";
     return texts;
 }
 
