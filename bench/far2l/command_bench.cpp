@@ -108,14 +108,15 @@ BENCHMARK_CAPTURE(far2l_all_missing, report_and_copy, 1, true)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
 
-// The same, with a clipboard crafted against the index: names that all share one key hash under
-// far2l's comparison without case, none of them on the panel.
-void far2l_colliding(benchmark::State& state, int entry) {
+// The same, with a clipboard crafted against the index, none of its names on the panel: names
+// that all share one key hash under far2l's comparison without case, or (`crowding`) names whose
+// key hashes would share their low bits, were the hash the same in every process.
+void far2l_crafted(benchmark::State& state, int entry, bool crowding) {
     const auto size = static_cast<std::size_t>(state.range(0));
     Far2lModule module(size);
     std::u32string text;
-    for (const std::u16string& name :
-         testing::colliding_names(module.collation, CaseRule::Insensitive, size)) {
+    const auto crafted = crowding ? testing::crowding_names : testing::colliding_names;
+    for (const std::u16string& name : crafted(module.collation, CaseRule::Insensitive, size)) {
         text.append(name.begin(), name.end());  // each unit a character of its own
         text += U"\n";
     }
@@ -125,11 +126,18 @@ void far2l_colliding(benchmark::State& state, int entry) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
+void far2l_colliding(benchmark::State& state, int entry) {
+    far2l_crafted(state, entry, false);
+}
+void far2l_crowding(benchmark::State& state, int entry) {
+    far2l_crafted(state, entry, true);
+}
 BENCHMARK_CAPTURE(far2l_colliding, command, 0)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(far2l_colliding, report, 1)
     ->Arg(20'000)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(far2l_crowding, command, 0)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace pickwell::bench

@@ -246,6 +246,27 @@ TEST(IndexedMatcher, TalliesNamesOfOneKeyHashWithoutComparingEveryPair) {
     }
 }
 
+// A list crafted against a key hash that every process computes alike: different names whose
+// hashes would share their low bits, and so a stretch of the index's table that each new name
+// walks to its end. The process's secret scatters them as it does any names.
+TEST(IndexedMatcher, NamesCraftedForOneStretchOfTheTableAreScatteredOverIt) {
+    constexpr std::size_t kCount = 4000;
+    constexpr std::uint64_t kLowBits = (1 << 20) - 1;  // a table for 800,000 names
+    const MemoryCollation collation;
+    for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
+        const std::vector<std::u16string> crafted = crowding_names(collation, rule, kCount);
+        ASSERT_EQ(crafted.size(), kCount);
+        std::vector<std::uint64_t> low_bits;
+        for (const std::u16string& name : crafted) {
+            low_bits.push_back(*collation.sort_key_hash(name, rule) & kLowBits);
+        }
+        std::sort(low_bits.begin(), low_bits.end());
+        const auto distinct = static_cast<std::size_t>(
+            std::unique(low_bits.begin(), low_bits.end()) - low_bits.begin());
+        EXPECT_GT(distinct, kCount * 9 / 10);  // at random: 3,992 of 4,000
+    }
+}
+
 // The tally must be what comparing each name with every item finds, whatever the keys.
 TEST(IndexedMatcher, TalliesAsThePlainRuleOnRandomPanels) {
     const MemoryCollation exact;

@@ -18,4 +18,10 @@ namespace pickwell::testing {
 std::vector<std::u16string> colliding_names(const Collation& collation, CaseRule rule,
                                             std::size_t count);
 
+// `count` names of eight characters whose key hashes differ but, as a key hash without this
+// process's secret would come out, share their low 20 bits: a list crafted to fill one stretch
+// of a hash table that took its slots from those bits. The same kind of collation as above.
+std::vector<std::u16string> crowding_names(const Collation& collation, CaseRule rule,
+                                           std::size_t count);
+
 }  // namespace pickwell::testing
