@@ -179,7 +179,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             distinct += std::none_of(seen.begin(), seen.end(), equal) ? 1 : 0;
             seen.emplace_back(names[i]);
             const NameList alone = {names[i]};
-            PlainMatcher plain(alone, rule, collation, u'\\');
+            PlainMatcher plain(alone, rule, collation, {u'\\'});
             const bool found = std::any_of(items.begin(), items.end(), [&](const auto& item) {
                 return plain.count_matches({item.c_str(), u""}) != 0;
             });

@@ -132,7 +132,7 @@ TEST(IndexedMatcher, CountsEachMatchingNameOnce) {
     };
     for (const Case& c : cases) {
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
-            IndexedMatcher matcher(c.names, rule, collation, u'\\');
+            IndexedMatcher matcher(c.names, rule, collation, {u'\\'});
             EXPECT_EQ(counts(matcher, {c.item}).front(),
                       rule == CaseRule::Insensitive ? c.insensitive : c.sensitive)
                 << c.what << (rule == CaseRule::Insensitive ? " (without case)" : " (with case)");
@@ -153,13 +153,13 @@ TEST(IndexedMatcher, CountsAsThePlainRuleOnRandomPanels) {
         const RandomPanel panel = random_panel(seed, 40, 40);
         const NameList names = list_of(panel.names);
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
-            PlainMatcher plain(names, rule, exact, u'\\');
+            PlainMatcher plain(names, rule, exact, {u'\\'});
             const std::vector<std::size_t> expected = counts(plain, panel.items);
             for (std::size_t n : expected) {
                 matches += n;
             }
             for (const auto& [what, collation] : collations) {
-                IndexedMatcher indexed(names, rule, *collation, u'\\');
+                IndexedMatcher indexed(names, rule, *collation, {u'\\'});
                 const std::vector<std::size_t> found = counts(indexed, panel.items);
                 for (std::size_t i = 0; i < expected.size(); ++i) {
                     ASSERT_EQ(found[i], expected[i])
@@ -204,13 +204,13 @@ TEST(IndexedMatcher, TalliesTheNamesNoItemMatchedInListOrderEachOnce) {
          {u"b.txt", u"A.TXT", u"missing", u"MISSING", u"c.txt", u"LONGFI~1", u"gone"}},
     };
     for (const auto& c : cases) {
-        IndexedMatcher matcher(names, c.rule, collation, u'\\', NameTracking::On);
+        IndexedMatcher matcher(names, c.rule, collation, {u'\\'}, NameTracking::On);
         (void)counts(matcher, items);
         EXPECT_EQ(matcher.tally().distinct, c.distinct);
         EXPECT_EQ(not_found(matcher, names), c.not_found);
     }
     // Untracked, the matcher keeps nothing to tell.
-    IndexedMatcher untracked(names, CaseRule::Insensitive, collation, u'\\');
+    IndexedMatcher untracked(names, CaseRule::Insensitive, collation, {u'\\'});
     (void)counts(untracked, items);
     EXPECT_TRUE(untracked.tally().not_found.empty());
 }
@@ -230,7 +230,7 @@ TEST(IndexedMatcher, TalliesNamesOfOneKeyHashWithoutComparingEveryPair) {
         for (const std::u16string_view name : names) {
             ASSERT_EQ(collation.sort_key_hash(name, rule), collation.sort_key_hash(names[0], rule));
         }
-        IndexedMatcher matcher(names, rule, collation, u'\\', NameTracking::On);
+        IndexedMatcher matcher(names, rule, collation, {u'\\'}, NameTracking::On);
         EXPECT_EQ(counts(matcher, {{crafted[1].c_str(), u""}}), std::vector<std::size_t>{2});
 
         collation.made = 0;
@@ -267,7 +267,7 @@ TEST(IndexedMatcher, TalliesAsThePlainRuleOnRandomPanels) {
             };
             for (const std::u16string_view name : names) {
                 const NameList alone = {name};
-                PlainMatcher plain(alone, rule, exact, u'\\');
+                PlainMatcher plain(alone, rule, exact, {u'\\'});
                 const std::vector<std::size_t> hits = counts(plain, panel.items);
                 const bool found =
                     std::any_of(hits.begin(), hits.end(), [](std::size_t n) { return n != 0; });
@@ -280,7 +280,7 @@ TEST(IndexedMatcher, TalliesAsThePlainRuleOnRandomPanels) {
             }
             missing += expected.size();
             for (const Collation* collation : collations) {
-                IndexedMatcher indexed(names, rule, *collation, u'\\', NameTracking::On);
+                IndexedMatcher indexed(names, rule, *collation, {u'\\'}, NameTracking::On);
                 (void)counts(indexed, panel.items);
                 ASSERT_EQ(not_found(indexed, names), expected) << "seed " << seed;
                 ASSERT_EQ(indexed.tally().distinct, distinct.size()) << "seed " << seed;
