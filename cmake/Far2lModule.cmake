@@ -28,7 +28,8 @@ add_library(pickwell_far2l STATIC
     src/host/far2l/startup_record.cpp
     src/host/far2l/texts.cpp
 )
-target_link_libraries(pickwell_far2l PUBLIC pickwell_far2l_platform pickwell_shared_adapter)
+target_link_libraries(pickwell_far2l PUBLIC pickwell_far2l_platform pickwell_shared_adapter
+                                            pickwell_full_paths)
 pickwell_warnings(pickwell_far2l)
 
 # The in-memory clipboard of the tests.
@@ -38,8 +39,8 @@ pickwell_warnings(pickwell_far2l_memory)
 
 # Everything the module holds goes into a shared object, hidden from the host but for the four
 # exports.
-set_target_properties(pickwell_core pickwell_shared_adapter pickwell_far2l_platform pickwell_far2l
-    PROPERTIES
+set_target_properties(pickwell_core pickwell_shared_adapter pickwell_full_paths
+    pickwell_far2l_platform pickwell_far2l PROPERTIES
     POSITION_INDEPENDENT_CODE ON
     CXX_VISIBILITY_PRESET hidden
     VISIBILITY_INLINES_HIDDEN ON)

@@ -12,8 +12,12 @@ constexpr std::u16string_view kAlphabet =
 constexpr std::u16string_view kSeparators = u"\r\n\t ;,\"\\\x01\x1F\x7F";
 // U+1F600 and U+1F603 share their high half, U+1F600 and U+1FA00 their low one.
 constexpr std::u16string_view kOutsideBmp[] = {u"\U0001F600", u"\U0001F603", u"\U0001FA00"};
-constexpr std::u16string_view kFolders[] = {u"",   u"",    u"sub\\", u"C:\\dir\\", u"\\\\srv\\s\\",
-                                            u"\\", u"C:\\"};
+constexpr std::u16string_view kFolders[] = {
+    u"",   u"",    u"sub\\", u"C:\\dir\\", u"\\\\srv\\s\\", u"\\\\?\\C:\\", u"\\\\?\\UNC\\srv\\s\\",
+    u"\\", u"C:\\"};
+// What may follow the word: a folder is given with its separator, a path may end in its own
+// entries.
+constexpr std::u16string_view kEnds[] = {u"", u"", u"", u"", u"", u"\\", u"\\..", u"\\.\\"};
 
 char16_t other_case(char16_t c) {
     if ((c >= u'a' && c <= u'z') || (c >= 0x00E0 && c <= 0x00FE && c != 0x00F7) ||
@@ -52,7 +56,11 @@ std::u16string Vocabulary::word(FuzzedDataProvider& in) const {
 std::u16string Vocabulary::path(FuzzedDataProvider& in) const {
     const std::u16string_view folder =
         kFolders[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kFolders) - 1)];
-    return std::u16string(folder) + (folder == u"C:\\" && in.ConsumeBool() ? u"" : word(in));
+    if (folder == u"C:\\" && in.ConsumeBool()) {
+        return std::u16string(folder);
+    }
+    return std::u16string(folder) + word(in) +
+           std::u16string(kEnds[in.ConsumeIntegralInRange<std::size_t>(0, std::size(kEnds) - 1)]);
 }
 
 char16_t Vocabulary::separator(FuzzedDataProvider& in) {

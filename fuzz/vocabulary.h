@@ -15,7 +15,8 @@ class Vocabulary {
 
     // One of the words, as it is or with the case of its letters changed.
     std::u16string word(FuzzedDataProvider& in) const;
-    // A word behind a folder part, or none, or a drive root.
+    // A word behind a folder part or a full path's root, or none, maybe a separator or a
+    // folder's own entry after it; or a drive root.
     std::u16string path(FuzzedDataProvider& in) const;
     // One character that may end or quote a name.
     static char16_t separator(FuzzedDataProvider& in);

@@ -69,7 +69,7 @@ void pass(benchmark::State& state) {
     far2::HostPanel panel(host);
     for (auto _ : state) {
         module.host.calls.clear();
-        Matcher matcher(names, CaseRule::Insensitive, module.collation, u'\\');
+        Matcher matcher(names, CaseRule::Insensitive, module.collation, {u'\\'});
         mark_matching_items(panel, size, matcher, ParentEntry::LikeAnyItem);
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -88,7 +88,7 @@ void index_build(benchmark::State& state) {
         parse_names(names_text(static_cast<std::size_t>(state.range(0))), u"", true);
     const MemoryCollation collation;
     for (auto _ : state) {
-        IndexedMatcher matcher(names, CaseRule::Insensitive, collation, u'\\');
+        IndexedMatcher matcher(names, CaseRule::Insensitive, collation, {u'\\'});
         benchmark::DoNotOptimize(&matcher);
     }
 }
@@ -100,7 +100,7 @@ void index_lookups(benchmark::State& state) {
     testing::FakeHost host;
     fill_panel(host.items, size);
     const MemoryCollation collation;
-    IndexedMatcher matcher(names, CaseRule::Insensitive, collation, u'\\');
+    IndexedMatcher matcher(names, CaseRule::Insensitive, collation, {u'\\'});
     for (auto _ : state) {
         std::size_t matches = 0;
         for (const testing::FakeItem& item : host.items) {

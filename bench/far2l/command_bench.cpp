@@ -108,6 +108,34 @@ BENCHMARK_CAPTURE(far2l_all_missing, report_and_copy, 1, true)
     ->Arg(100'000)
     ->Unit(benchmark::kMillisecond);
 
+// The names of far2l_command as the output of `find "$PWD"` gives them: each a full path, every
+// tenth a folder given with its slash; or, to compare, the same names alone.
+void far2l_found(benchmark::State& state, int entry, bool full_paths) {
+    const auto size = static_cast<std::size_t>(state.range(0));
+    Far2lModule module(size);
+    std::u32string text;
+    for (std::size_t i = 0; i < size; ++i) {
+        text += full_paths ? U"/home/user/data/2024/" : U"";
+        text += i % 2 == 0 ? numbered("MEASUREMENT %06zu OF THE DAY.CSV", i)
+                           : numbered("Missing %06zu.csv", i);
+        text += full_paths && i % 10 == 1 ? U"/\n" : U"\n";
+    }
+    module.clipboard.put_text(text);
+    for (auto _ : state) {
+        module.run_command(entry);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK_CAPTURE(far2l_found, command_of_full_paths, 0, true)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(far2l_found, report_of_names, 1, false)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(far2l_found, report_of_full_paths, 1, true)
+    ->Arg(100'000)
+    ->Unit(benchmark::kMillisecond);
+
 // The same, with a clipboard crafted against the index, none of its names on the panel: names
 // that all share one key hash under far2l's comparison without case, or (`crowding`) names whose
 // key hashes would share their low bits, were the hash the same in every process.

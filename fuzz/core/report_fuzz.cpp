@@ -9,7 +9,8 @@
 //   can hold (no quotation mark first, no control character, and no quotation mark where quotes
 //   are needed), and the list then says how many it left out.
 //
-// Input: a flags byte (bit 0: trim spaces, bit 1: with case, bits 3 to 7: the list's width), a
+// Input: a flags byte (bit 0: trim spaces, bit 1: with case, bit 2: full paths looked up by
+// their file names, as Windows writes them; bits 3 to 7: the list's width), a
 // byte that makes the clipboard text long when it is 0xFF, a hundred thousand numbered names, or
 // 0xFE, twenty thousand names of one key hash (rarely: such a run is slow), and otherwise adds
 // its low four bits' worth of names of one key hash to the text and its next two bits' worth
@@ -24,6 +25,7 @@
 
 #include "core/settings.h"
 #include "platform/memory/collation.h"
+#include "platform/win32/full_path.h"
 #include "report/not_found_list.h"
 #include "report/report_command.h"
 #include "require.h"
@@ -40,7 +42,7 @@ using namespace pickwell;
 constexpr char16_t kAlphabet[] = {
     u'a',    u'A',    u'b',   u'.',    u' ',    u'"',    u';',      u',',    u'\\',
     u'\t',   u'\n',   u'\r',  u'\x01', u'\x7F', u'\x85', u'\u2028', u'\xE9', u'\xC9',
-    u'\xDF', u'\xAD', 0xD83D, 0xDE00,  0xDC00,  u'x',    0xFEFF,
+    u'\xDF', u'\xAD', 0xD83D, 0xDE00,  0xDC00,  u'x',    0xFEFF,    u':',
 };
 
 // The input, read from its start.
@@ -119,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t flags = in.byte();
     const bool trim = (flags & 1) != 0;
     const CaseRule rule = (flags & 2) != 0 ? CaseRule::Sensitive : CaseRule::Insensitive;
+    const FullPathRoot full_path_root = (flags & 4) != 0 ? windows_full_path_root : nullptr;
     const std::uint8_t extra = in.byte();
     const bool long_list = extra >= 0xFE;
     const bool long_list_colliding = extra == 0xFE;
@@ -164,7 +167,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     testing::RecordingView view;
     view.width = width;
     view.answers = {{true, 0}};
-    run_report_command({panel, clipboard, settings, collation, u'\\'}, view, texts);
+    run_report_command(
+        {panel, clipboard, settings, collation, u'\\', ParentEntry::LikeAnyItem, full_path_root},
+        view, texts);
 
     // What comparing each name with every item finds (a long list is checked by its length).
     const NameList names = long_list ? NameList{} : parse_names(text, separators, trim);
@@ -179,7 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             distinct += std::none_of(seen.begin(), seen.end(), equal) ? 1 : 0;
             seen.emplace_back(names[i]);
             const NameList alone = {names[i]};
-            PlainMatcher plain(alone, rule, collation, u'\\');
+            PlainMatcher plain(alone, rule, collation, {u'\\', full_path_root});
             const bool found = std::any_of(items.begin(), items.end(), [&](const auto& item) {
                 return plain.count_matches({item.c_str(), u""}) != 0;
             });

@@ -96,7 +96,7 @@ std::vector<HostCall> expected_calls(const CommandScenario& scenario, const Name
     const bool case_sensitive =
         flag_as_read(scenario.settings.case_sensitive, kCaseSensitiveDefault) != 0;
     PlainMatcher plain(names, case_sensitive ? CaseRule::Sensitive : CaseRule::Insensitive,
-                       collation, u'\\');
+                       collation, {u'\\'});
     for (int index = 0; index < scenario.items_number; ++index) {
         const testing::FakeItem& item = scenario.items[static_cast<std::size_t>(index)];
         calls.push_back({far2::FCTL_GETPANELITEM, index, 0});

@@ -4,6 +4,7 @@
 
 #include "core/settings.h"
 #include "far2/command_expectations.h"
+#include "platform/win32/full_path.h"
 #include "select/name_matcher.h"
 
 namespace pickwell::fuzzing {
@@ -108,8 +109,10 @@ std::vector<Far3Call> far3_expected_calls(const Far3CommandScenario& scenario,
             names.push_back(name);
         }
     }
+    // A file panel looks a text's full paths up by their file names.
+    const bool full_paths = scenario.common.text_block && !scenario.plugin_panel();
     PlainMatcher plain(names, settings.case_sensitive ? CaseRule::Sensitive : CaseRule::Insensitive,
-                       collation, u'\\');
+                       collation, {u'\\', full_paths ? windows_full_path_root : nullptr});
     for (std::size_t index = 0; index < scenario.items_number; ++index) {
         const testing::FakeItem& item = scenario.common.items[index];
         const auto at = static_cast<std::int64_t>(index);

@@ -11,7 +11,6 @@
 #include <type_traits>
 #include <utility>
 
-#include "platform/unit_search.h"
 #include "select/prefetch.h"
 
 namespace pickwell {
@@ -104,11 +103,12 @@ void sort_by_hash(std::vector<Keyed>& names) {
 }  // namespace
 
 IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation,
-                               char16_t separator, NameTracking tracking)
+                               PathSyntax paths, NameTracking tracking)
     : names_(names),
+      lookup_(names, paths),
       rule_(rule),
       collation_(collation),
-      separator_(separator),
+      separator_(paths.separator),
       tracking_(tracking == NameTracking::On) {
     if (names.size() > std::numeric_limits<std::uint32_t>::max() / 2) {
         throw std::length_error("too many names to index");
@@ -116,15 +116,10 @@ IndexedMatcher::IndexedMatcher(const NameList& names, CaseRule rule, const Colla
     if (tracking_) {
         key_hashes_.resize(names.size());
     }
-    std::vector<bool> has_separator(names.size());
-    std::size_t whole_names = 0;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::u16string_view name = names[i];
-        has_separator[i] = find_unit(name.data(), name.size(), separator) != name.size();
-        whole_names += has_separator[i] ? 1 : 0;
-    }
-    fill(leaf_names_, names.size() - whole_names, [&](std::size_t i) { return !has_separator[i]; });
-    fill(whole_names_, whole_names, [&](std::size_t i) { return bool{has_separator[i]}; });
+    const std::size_t whole_names = lookup_.with_separator();
+    fill(leaf_names_, names.size() - whole_names,
+         [&](std::size_t i) { return !lookup_.has_separator(i); });
+    fill(whole_names_, whole_names, [&](std::size_t i) { return lookup_.has_separator(i); });
 }
 
 template <typename Belongs>
@@ -150,7 +145,7 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
         }
     };
     const auto add = [&](std::size_t index, std::optional<std::uint64_t> key_hash) {
-        const std::u16string_view name = names_[index];
+        const std::u16string_view name = lookup_[index];
         if (!key_hash) {
             place(keyless, 0, name);
             return;
@@ -160,7 +155,7 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
         Slot& slot = slot_for(group.slots, *key_hash);
         const auto at = static_cast<std::size_t>(&slot - group.slots.data());
         const std::uint32_t tag = tag_of<Slot>(*key_hash) << Slot::kLengthBits;
-        const std::size_t start = names_.start_of(index);
+        const std::size_t start = lookup_.start_of(index);
         if (slot.ref == 0 && start < Slot::kRun - 1 && name.size() >> Slot::kLengthBits == 0) {
             slot = {tag | static_cast<std::uint32_t>(name.size()),
                     static_cast<std::uint32_t>(start + 1)};
@@ -185,12 +180,15 @@ void IndexedMatcher::fill(Group& group, std::size_t count, Belongs belongs) {
             }
         }
         for (std::size_t i = 0; i < batched; ++i) {
-            key_hashes[i] = collation_.sort_key_hash(names_[batch[i]], rule_);
+            key_hashes[i] = collation_.sort_key_hash(lookup_[batch[i]], rule_);
             if (key_hashes[i]) {
                 prefetch(&group.slots[*key_hashes[i] & (group.slots.size() - 1)]);
             }
             if (tracking_) {
-                key_hashes_[batch[i]] = key_hashes[i];
+                // The tally tells names apart as they are spelled.
+                key_hashes_[batch[i]] = lookup_.by_part(batch[i])
+                                            ? collation_.sort_key_hash(names_[batch[i]], rule_)
+                                            : key_hashes[i];
             }
         }
         for (std::size_t i = 0; i < batched; ++i) {
@@ -354,7 +352,7 @@ NameTally IndexedMatcher::tally() {
                                           [&](const Keyed& name) { return level(name, *first); });
         ++tally.distinct;
         const auto unmatched = std::find_if(
-            first, end, [&](const Keyed& name) { return !found_.contains(names_[name.index]); });
+            first, end, [&](const Keyed& name) { return !found_.contains(lookup_[name.index]); });
         if (unmatched != end) {
             missing[unmatched->index] = true;
         }

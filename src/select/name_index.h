@@ -9,6 +9,7 @@
 
 #include "platform/collation.h"
 #include "select/found_spellings.h"
+#include "select/lookup_names.h"
 #include "select/name_list.h"
 #include "select/name_matcher.h"
 
@@ -26,15 +27,16 @@ struct NameTally {
 };
 
 // Counts exactly what PlainMatcher counts. The names are bucketed by a hash of the collation's
-// sort key, so an item is compared, with the real comparison, only with the names whose bucket
-// its leaf, whole or short name falls in. A name or an item name without a key is compared with
-// everything on the other side.
+// sort key of what they are looked up by, so an item is compared, with the real comparison, only
+// with the names whose bucket its leaf, whole or short name falls in. A name or an item name
+// without a key is compared with everything on the other side. The tally tells the names apart
+// as they are spelled: two full paths of one file name are two names.
 class IndexedMatcher final : public NameMatcher {
   public:
     // `names` must outlive the matcher. With tracking on, it also notes which names match an
     // item, for tally(); off, it pays nothing for that.
     IndexedMatcher(const NameList& names, CaseRule rule, const Collation& collation,
-                   char16_t separator, NameTracking tracking = NameTracking::Off);
+                   PathSyntax paths, NameTracking tracking = NameTracking::Off);
     std::size_t count_matches(const ItemNames& item) override;
 
     // The names that matched no item so far, and how many distinct names the list holds, both
@@ -55,7 +57,8 @@ class IndexedMatcher final : public NameMatcher {
     };
     // A bucket of the open-addressed table, small so that the table stays in the caches. Most
     // buckets hold one name, which the slot points at; a bucket of several spellings, or of
-    // copies of one, or of a very long name, keeps them in a run of entries.
+    // copies of one, or of a very long name, or of a name kept apart from the list, keeps them in
+    // a run of entries.
     struct Slot {
         static constexpr std::uint32_t kRun = 0x8000'0000;
         static constexpr int kLengthBits = 12;
@@ -93,13 +96,15 @@ class IndexedMatcher final : public NameMatcher {
     std::size_t count_in(const Group& group, const ItemName& target, const ItemName& short_name);
 
     const NameList& names_;
+    LookupNames lookup_;
     CaseRule rule_;
     const Collation& collation_;
     char16_t separator_;
     Group leaf_names_;   // no separator: compared with the item's leaf
     Group whole_names_;  // with a separator: compared with the item's whole name
 
-    // Only with tracking on: each name's key hash, by index, and the spellings that matched.
+    // Only with tracking on: each name's key hash, by index, and the looked-up spellings that
+    // matched.
     bool tracking_;
     std::vector<std::optional<std::uint64_t>> key_hashes_;
     FoundSpellings found_;

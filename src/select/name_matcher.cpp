@@ -15,11 +15,11 @@ NameParts parts_of(const char16_t* file_name, char16_t separator) {
 }
 
 PlainMatcher::PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation,
-                           char16_t separator)
-    : rule_(rule), separator_(separator), collation_(collation) {
+                           PathSyntax paths)
+    : lookup_(names, paths), rule_(rule), separator_(paths.separator), collation_(collation) {
     candidates_.reserve(names.size());
-    for (const std::u16string_view name : names) {
-        candidates_.push_back({name, name.find(separator) != std::u16string_view::npos});
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        candidates_.push_back({lookup_[i], lookup_.has_separator(i)});
     }
 }
 

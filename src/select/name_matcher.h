@@ -8,6 +8,7 @@
 
 #include "core/active_panel.h"
 #include "platform/collation.h"
+#include "select/lookup_names.h"
 #include "select/name_list.h"
 
 namespace pickwell {
@@ -28,12 +29,14 @@ class NameMatcher {
     virtual std::size_t count_matches(const ItemNames& item) = 0;
 };
 
-// Compares every name with the item, in list order: a name with a path separator against the
-// item's whole name, any other against its leaf; without case, the short name is a second chance.
+// Compares every name with the item, in list order, by what it is looked up by (LookupNames): a
+// text with a path separator against the item's whole name, any other against its leaf; without
+// case, the short name is a second chance.
 class PlainMatcher final : public NameMatcher {
   public:
+    // `names` must outlive the matcher.
     PlainMatcher(const NameList& names, CaseRule rule, const Collation& collation,
-                 char16_t separator);
+                 PathSyntax paths);
     std::size_t count_matches(const ItemNames& item) override;
 
   private:
@@ -41,6 +44,7 @@ class PlainMatcher final : public NameMatcher {
         std::u16string_view text;
         bool has_separator;
     };
+    LookupNames lookup_;
     std::vector<Candidate> candidates_;
     CaseRule rule_;
     char16_t separator_;

@@ -74,6 +74,11 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
     // A report's copy is read back as text, with the text settings, whatever the names came from.
     const TextSettings text =
         taken->text || report != nullptr ? text_settings(*settings) : TextSettings{u"", true};
+    // A file panel looks a text's full paths up by their file names; a copied file's name is
+    // taken already, and a plug-in panel compares whole paths.
+    const PathSyntax paths = {services.path_separator, taken->text && !panel.plugin_panel
+                                                           ? services.full_path_root
+                                                           : nullptr};
     NameList names;
     if (taken->text) {
         names = parse_names(std::move(*taken->text), text.separators, text.trim_spaces);
@@ -90,7 +95,7 @@ std::variant<std::size_t, CommandFailure> run(const CommandServices& services,
     const CaseRule rule = settings->number(kCaseSensitive).value_or(kCaseSensitiveDefault) != 0
                               ? CaseRule::Sensitive
                               : CaseRule::Insensitive;
-    IndexedMatcher matcher(names, rule, services.collation, services.path_separator,
+    IndexedMatcher matcher(names, rule, services.collation, paths,
                            report != nullptr ? NameTracking::On : NameTracking::Off);
     const std::size_t marked =
         mark_matching_items(services.panel, panel.items, matcher, services.parent_entry);

@@ -10,6 +10,7 @@
 #include "core/clipboard_source.h"
 #include "core/settings_store.h"
 #include "platform/collation.h"
+#include "platform/full_path.h"
 #include "select/name_index.h"
 #include "select/name_list.h"
 #include "select/parent_entry.h"
@@ -17,7 +18,9 @@
 namespace pickwell {
 
 // What the command works with. `path_separator` is the character that ends a folder in the
-// host's paths; `parent_entry` says how the host treats the item `..`.
+// host's paths; `parent_entry` says how the host treats the item `..`; `full_path_root`, where
+// the host has one, tells a full path by its root: on a file panel such a name of a text is
+// looked up by its file name, as a copied file is.
 struct CommandServices {
     ActivePanel& panel;
     ClipboardSource& clipboard;
@@ -25,6 +28,7 @@ struct CommandServices {
     const Collation& collation;
     char16_t path_separator;
     ParentEntry parent_entry = ParentEntry::LikeAnyItem;
+    FullPathRoot full_path_root = nullptr;  // none: every name with a separator compares whole
 };
 
 // The number of items it marked; nothing when it could not run at all (the active panel is not

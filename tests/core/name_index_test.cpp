@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/memory/collation.h"
+#include "platform/posix/full_path.h"
+#include "platform/win32/full_path.h"
 #include "select/name_index.h"
 #include "select/name_matcher.h"
 #include "support/colliding_names.h"
@@ -15,6 +17,8 @@
 
 namespace pickwell::testing {
 namespace {
+
+constexpr PathSyntax kWindows = {u'\\', windows_full_path_root};
 
 // The stand-in's comparison, under key hashes of another kind.
 class StandInComparison : public Collation {
@@ -98,6 +102,7 @@ TEST(IndexedMatcher, CountsEachMatchingNameOnce) {
         RandomItem item;
         std::size_t insensitive;
         std::size_t sensitive;
+        PathSyntax paths = {u'\\'};
     };
     const Case cases[] = {
         {"every copy of a name counts", {u"a.txt", u"x", u"a.txt"}, {u"a.txt", u""}, 2, 2},
@@ -129,10 +134,33 @@ TEST(IndexedMatcher, CountsEachMatchingNameOnce) {
          {u"a", u""},
          2,
          0},
+        {"full paths of one file name are a name each",
+         {u"C:\\a\\x.txt", u"\\\\srv\\share\\X.TXT", u"x.txt", u"C:\\x.txt\\.."},
+         {u"x.txt", u""},
+         3,
+         2,
+         kWindows},
+        {"folders given with their separator, beside the same name",
+         {u"C:\\dir\\", u"dir", u"D:\\DIR\\", u"C:\\dir\\"},
+         {u"dir", u""},
+         4,
+         3,
+         kWindows},
+        {"a full path is given the short name too",
+         {u"C:\\a\\longfi~1.txt", u"C:\\b\\LONGFI~1.TXT\\"},
+         {u"long file.txt", u"LONGFI~1.TXT"},
+         2,
+         0,
+         kWindows},
+        {"without a syntax of full paths they are compared whole",
+         {u"C:\\a\\x.txt", u"x.txt"},
+         {u"C:\\a\\x.txt", u""},
+         2,
+         2},
     };
     for (const Case& c : cases) {
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
-            IndexedMatcher matcher(c.names, rule, collation, u'\\');
+            IndexedMatcher matcher(c.names, rule, collation, c.paths);
             EXPECT_EQ(counts(matcher, {c.item}).front(),
                       rule == CaseRule::Insensitive ? c.insensitive : c.sensitive)
                 << c.what << (rule == CaseRule::Insensitive ? " (without case)" : " (with case)");
@@ -153,13 +181,13 @@ TEST(IndexedMatcher, CountsAsThePlainRuleOnRandomPanels) {
         const RandomPanel panel = random_panel(seed, 40, 40);
         const NameList names = list_of(panel.names);
         for (const CaseRule rule : {CaseRule::Insensitive, CaseRule::Sensitive}) {
-            PlainMatcher plain(names, rule, exact, u'\\');
+            PlainMatcher plain(names, rule, exact, kWindows);
             const std::vector<std::size_t> expected = counts(plain, panel.items);
             for (std::size_t n : expected) {
                 matches += n;
             }
             for (const auto& [what, collation] : collations) {
-                IndexedMatcher indexed(names, rule, *collation, u'\\');
+                IndexedMatcher indexed(names, rule, *collation, kWindows);
                 const std::vector<std::size_t> found = counts(indexed, panel.items);
                 for (std::size_t i = 0; i < expected.size(); ++i) {
                     ASSERT_EQ(found[i], expected[i])
@@ -204,15 +232,42 @@ TEST(IndexedMatcher, TalliesTheNamesNoItemMatchedInListOrderEachOnce) {
          {u"b.txt", u"A.TXT", u"missing", u"MISSING", u"c.txt", u"LONGFI~1", u"gone"}},
     };
     for (const auto& c : cases) {
-        IndexedMatcher matcher(names, c.rule, collation, u'\\', NameTracking::On);
+        IndexedMatcher matcher(names, c.rule, collation, {u'\\'}, NameTracking::On);
         (void)counts(matcher, items);
         EXPECT_EQ(matcher.tally().distinct, c.distinct);
         EXPECT_EQ(not_found(matcher, names), c.not_found);
     }
     // Untracked, the matcher keeps nothing to tell.
-    IndexedMatcher untracked(names, CaseRule::Insensitive, collation, u'\\');
+    IndexedMatcher untracked(names, CaseRule::Insensitive, collation, {u'\\'});
     (void)counts(untracked, items);
     EXPECT_TRUE(untracked.tally().not_found.empty());
+}
+
+// Full paths are found by their file names, and told apart as they are spelled.
+TEST(IndexedMatcher, TalliesFullPathsAsTheyAreWritten) {
+    const MemoryCollation collation;
+    const NameList names = {u"/a/x",  u"/b/x", u"/A/X",    u"/c/gone", u"/d/gone",
+                            u"/a/..", u"/",    u"/c/GONE", u"/e/dir/", u"x/y"};
+    const std::vector<RandomItem> items = {{u"x", u""}, {u"dir", u""}, {u"y", u""}};
+    const struct {
+        CaseRule rule;
+        std::vector<std::size_t> counts;
+        std::size_t distinct;
+        std::vector<std::u16string> not_found;
+    } cases[] = {
+        {CaseRule::Insensitive, {3, 1, 0}, 8, {u"/c/gone", u"/d/gone", u"/a/..", u"/", u"x/y"}},
+        {CaseRule::Sensitive,
+         {2, 1, 0},
+         10,
+         {u"/A/X", u"/c/gone", u"/d/gone", u"/a/..", u"/", u"/c/GONE", u"x/y"}},
+    };
+    for (const auto& c : cases) {
+        IndexedMatcher matcher(names, c.rule, collation, {u'/', posix_full_path_root},
+                               NameTracking::On);
+        EXPECT_EQ(counts(matcher, items), c.counts);
+        EXPECT_EQ(matcher.tally().distinct, c.distinct);
+        EXPECT_EQ(not_found(matcher, names), c.not_found);
+    }
 }
 
 // A list crafted so that every name shares one key hash: telling its names apart costs a few
@@ -230,7 +285,7 @@ TEST(IndexedMatcher, TalliesNamesOfOneKeyHashWithoutComparingEveryPair) {
         for (const std::u16string_view name : names) {
             ASSERT_EQ(collation.sort_key_hash(name, rule), collation.sort_key_hash(names[0], rule));
         }
-        IndexedMatcher matcher(names, rule, collation, u'\\', NameTracking::On);
+        IndexedMatcher matcher(names, rule, collation, {u'\\'}, NameTracking::On);
         EXPECT_EQ(counts(matcher, {{crafted[1].c_str(), u""}}), std::vector<std::size_t>{2});
 
         collation.made = 0;
@@ -288,7 +343,7 @@ TEST(IndexedMatcher, TalliesAsThePlainRuleOnRandomPanels) {
             };
             for (const std::u16string_view name : names) {
                 const NameList alone = {name};
-                PlainMatcher plain(alone, rule, exact, u'\\');
+                PlainMatcher plain(alone, rule, exact, kWindows);
                 const std::vector<std::size_t> hits = counts(plain, panel.items);
                 const bool found =
                     std::any_of(hits.begin(), hits.end(), [](std::size_t n) { return n != 0; });
@@ -301,7 +356,7 @@ TEST(IndexedMatcher, TalliesAsThePlainRuleOnRandomPanels) {
             }
             missing += expected.size();
             for (const Collation* collation : collations) {
-                IndexedMatcher indexed(names, rule, *collation, u'\\', NameTracking::On);
+                IndexedMatcher indexed(names, rule, *collation, kWindows, NameTracking::On);
                 (void)counts(indexed, panel.items);
                 ASSERT_EQ(not_found(indexed, names), expected) << "seed " << seed;
                 ASSERT_EQ(indexed.tally().distinct, distinct.size()) << "seed " << seed;

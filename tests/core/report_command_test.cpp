@@ -9,6 +9,7 @@
 
 #include "core/settings.h"
 #include "platform/memory/collation.h"
+#include "platform/win32/full_path.h"
 #include "select/name_parser.h"
 #include "support/core_stand_ins.h"
 #include "support/narrow.h"
@@ -20,7 +21,11 @@ class ReportCommand : public ::testing::Test {
   protected:
     void clipboard_text(std::u16string text) { clipboard.content = ClipboardContent{text, {}}; }
 
-    void run() { run_report_command({panel, clipboard, settings, collation, u'\\'}, view, texts); }
+    void run() {
+        run_report_command({panel, clipboard, settings, collation, u'\\', ParentEntry::LikeAnyItem,
+                            full_path_root},
+                           view, texts);
+    }
 
     // The one thing shown, which must be a message, as its one line.
     std::string message() {
@@ -38,6 +43,7 @@ class ReportCommand : public ::testing::Test {
     MemoryCollation collation;
     EnglishTexts texts;
     RecordingView view;
+    FullPathRoot full_path_root = nullptr;
 };
 
 TEST_F(ReportCommand, ListsTheNamesNotFoundInClipboardOrderAndCopiesThemForTheParser) {
@@ -60,6 +66,28 @@ TEST_F(ReportCommand, ListsTheNamesNotFoundInClipboardOrderAndCopiesThemForThePa
     ASSERT_EQ(view.copied.size(), 1u);
     EXPECT_EQ(narrow(view.copied[0]), narrow(u"missing one\r\n lead\r\n"));
     EXPECT_EQ(parse_names(view.copied[0], u"", false), (NameList{u"missing one", u" lead"}));
+}
+
+// Full paths are looked up by their file names, but stay names of their own as they were written:
+// two of one file name are two names, shown and copied unchanged.
+TEST_F(ReportCommand, FullPathsAreListedAndCopiedAsTheyWereWritten) {
+    full_path_root = windows_full_path_root;
+    clipboard_text(
+        u"C:\\in\\a.txt\r\nD:\\in\\a.txt\r\nC:\\in\\gone.txt\r\nD:\\in\\gone.txt\r\n"
+        u"c:\\IN\\GONE.TXT\r\nC:\\in\\b.txt\\..\r\n");
+    view.answers = {{true, 0}};
+    run();
+
+    EXPECT_EQ(panel.selected(), (std::vector<std::u16string>{u"a.txt"}));
+    EXPECT_EQ(panel.marks[0], 2);  // once per name
+    ASSERT_FALSE(view.shown.empty());
+    EXPECT_EQ(narrow(view.shown[0].title), "3 of 5 names not found");
+    EXPECT_EQ(view.shown[0].lines,
+              (std::vector<std::u16string>{u"C:\\in\\gone.txt", u"D:\\in\\gone.txt",
+                                           u"C:\\in\\b.txt\\.."}));
+    ASSERT_EQ(view.copied.size(), 1u);
+    EXPECT_EQ(narrow(view.copied[0]),
+              narrow(u"C:\\in\\gone.txt\r\nD:\\in\\gone.txt\r\nC:\\in\\b.txt\\..\r\n"));
 }
 
 // Copied files are never parsed, but their list's copy is: it quotes for the settings the text

@@ -21,7 +21,9 @@ const std::vector<RandomWords<std::u16string>::Letter> kLetters = {
 
 RandomPanel random_panel(std::uint32_t seed, std::size_t max_items, std::size_t max_names) {
     Dice dice(seed);
-    RandomWords<std::u16string> words(dice, kLetters, u'\\');
+    RandomWords<std::u16string> words(
+        dice, kLetters, u'\\',
+        {u"C:\\", u"\\\\srv\\share\\", u"\\\\?\\C:\\", u"\\\\?\\UNC\\srv\\share\\"});
     RandomPanel panel;
     panel.items.resize(1 + dice.below(max_items));
     for (RandomItem& item : panel.items) {

@@ -1,6 +1,7 @@
 // Seeded random panels and name lists in which names that the platform's comparison finds equal
 // are often spelled differently: case variants, "ß" and "ss", precomposed and decomposed accents,
-// soft hyphens, folders before a backslash, spaces inside names, duplicates, short names.
+// soft hyphens, folders before a backslash, full paths, spaces inside names, duplicates, short
+// names.
 #pragma once
 
 #include <cstddef>

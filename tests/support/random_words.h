@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 #include "dice.h"
@@ -15,10 +16,15 @@ class RandomWords {
     // A letter, with the ways it may be spelled.
     using Letter = std::vector<String>;
 
-    // Picks the words; `separator` ends a folder in a path.
+    // Picks the words; `separator` ends a folder in a path, and each of `roots` (`C:\`, `/`)
+    // starts a full path.
     RandomWords(Dice& dice, const std::vector<Letter>& letters,
-                typename String::value_type separator)
-        : dice_(dice), letters_(letters), separator_(separator), words_(2 + dice.below(8)) {
+                typename String::value_type separator, std::vector<String> roots = {})
+        : dice_(dice),
+          letters_(letters),
+          separator_(separator),
+          roots_(std::move(roots)),
+          words_(2 + dice.below(8)) {
         for (Word& word : words_) {
             word.resize(1 + dice.below(3));
             for (std::size_t& letter : word) {
@@ -41,8 +47,26 @@ class RandomWords {
         return text;
     }
 
-    // A word, sometimes behind a folder.
+    // A word, sometimes behind a folder; given roots, sometimes a full path: of a word, of a
+    // folder given with its separator, of a folder's own entry, or a root alone.
     String path() {
+        if (!roots_.empty() && dice_.one_in(4)) {
+            String text = roots_[dice_.below(roots_.size())];
+            if (dice_.one_in(2)) {
+                text += word();
+                text += separator_;
+            }
+            switch (dice_.below(8)) {
+                case 0:
+                    return text;
+                case 1:
+                    return text + String(1 + dice_.below(2), '.');
+                case 2:
+                    return text + word() + separator_;
+                default:
+                    return text + word();
+            }
+        }
         String text;
         if (dice_.one_in(4)) {
             text = word();
@@ -57,6 +81,7 @@ class RandomWords {
     Dice& dice_;
     const std::vector<Letter>& letters_;
     typename String::value_type separator_;
+    std::vector<String> roots_;
     std::vector<Word> words_;
 };
 

@@ -125,7 +125,7 @@ void check_drop_list(CommandSession& session) {
     CHECK_EQ(session.run_command(), (V{0, 0, 0, 0}));
 }
 
-void check_random_panels(CommandSession& session, ParentEntry parent_entry) {
+void check_random_panels(CommandSession& session, Module module) {
     for (std::uint32_t seed = 1; seed <= 200; ++seed) {
         pickwell::testing::RandomPanel panel = pickwell::testing::random_panel(seed, 40, 40);
         // A folder's panel starts with its parent entry; a pasted `ls -a` with its names.
@@ -147,7 +147,7 @@ void check_random_panels(CommandSession& session, ParentEntry parent_entry) {
         for (const bool case_sensitive : {false, true}) {
             session.store_case_sensitive(case_sensitive ? 1 : 0);
             const std::vector<int> expected =
-                plain_counts(session.items(), panel.names, case_sensitive, parent_entry);
+                plain_counts(session.items(), panel.names, case_sensitive, module);
             if (!CHECK_EQ(session.run_command(), expected)) {
                 fail(__FILE__, __LINE__,
                      "seed " + std::to_string(seed) + (case_sensitive ? " with" : " without") +

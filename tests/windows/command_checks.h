@@ -20,9 +20,10 @@ void check_system_comparison(CommandSession& session);
 // A drop list when there is no text: only a file's own name on a file panel, the whole path on
 // a plug-in's; text, even empty, hides it.
 void check_drop_list(CommandSession& session);
-// 200 seeded random panels and lists, with and without case, against the plain rule; each
-// panel starts with the parent entry, and some lists with the names `.` and `..`.
-void check_random_panels(CommandSession& session, ParentEntry parent_entry);
+// 200 seeded random panels and lists, with and without case, against the plain rule of `module`;
+// each panel starts with the parent entry, and some lists with the names `.` and `..`; the lists
+// hold full paths.
+void check_random_panels(CommandSession& session, Module module);
 // A drop list in the ANSI code page, as old programs leave one.
 void check_ansi_drop_list(CommandSession& session);
 // Drop lists whose file offset points past their end, or that are too short for their header.

@@ -9,13 +9,16 @@
 
 namespace wine_test {
 
-// What a module makes of the parent entry: Far 2's compares the item `..` like any other;
-// Far 3's never selects it, and takes no name `.` or `..`.
-enum class ParentEntry { LikeAnyItem, NeverSelected };
+// Whose rule: Far 2's module compares the item `..` like any other, and a text's every name with
+// a backslash with the item's whole name. Far 3's never selects the item `..`, takes no name `.`
+// or `..`, and looks a full path of a text (`C:\dir\x`, `\\server\share\x`) up by its file name
+// on a file panel.
+enum class Module { Far2, Far3 };
 
-// FCTL_SETSELECTION calls per item: one per matching name.
+// FCTL_SETSELECTION calls per item of a file panel, for names taken from a text: one per
+// matching name.
 std::vector<int> plain_counts(const std::vector<pickwell::testing::FakeItem>& items,
                               const std::vector<std::u16string>& names, bool case_sensitive,
-                              ParentEntry parent_entry);
+                              Module module);
 
 }  // namespace wine_test

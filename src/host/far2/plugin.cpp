@@ -36,9 +36,10 @@ Handle Plugin::open_plugin() {
     WindowsClipboardSource clipboard(platform_.clipboard);
     RegistrySettingsStore settings(platform_.registry, settings_path_);
     // Far 2 takes no result from the command: nothing tells it how many items were marked.
-    // Far 2's module compares the parent entry like any other item.
-    (void)run_select_command(
-        {panel, clipboard, settings, platform_.collation, u'\\', ParentEntry::LikeAnyItem});
+    // Far 2's module compares the parent entry like any other item, and a text's full path
+    // whole, as any name with a separator.
+    (void)run_select_command({panel, clipboard, settings, platform_.collation, u'\\',
+                              ParentEntry::LikeAnyItem, nullptr});
     return kInvalidHandle;
 }
 

@@ -8,6 +8,7 @@
 #include "host/far2l/report_view.h"
 #include "host/far2l/texts.h"
 #include "platform/far2l/clipboard_source.h"
+#include "platform/posix/full_path.h"
 #include "report/report_command.h"
 #include "select/select_command.h"
 
@@ -47,8 +48,13 @@ Handle Plugin::open_plugin(IntPtr item) {
     IniSettingsStore file(platform_.settings_file());
     CommandSettingsStore settings(file);
     // far2l never selects its parent entry: FCTL_SETSELECTION on it does nothing.
-    const CommandServices services{
-        panel, clipboard, settings, platform_.collation, u'/', ParentEntry::NeverSelected};
+    const CommandServices services{panel,
+                                   clipboard,
+                                   settings,
+                                   platform_.collation,
+                                   u'/',
+                                   ParentEntry::NeverSelected,
+                                   posix_full_path_root};
     if (item == kReportEntry) {
         HostReportView view(host_);
         HostTexts texts(host_);

@@ -9,6 +9,7 @@
 #include "host/far3/panel.h"
 #include "host/far3/report_view.h"
 #include "platform/win32/clipboard_source.h"
+#include "platform/win32/full_path.h"
 #include "report/report_command.h"
 #include "select/given_text.h"
 
@@ -80,8 +81,8 @@ auto Plugin::with_services(ClipboardSource& names, Command command) {
     HostSettingsStore store(host_);
     CommandSettingsStore settings(store);
     // Far 3 never selects its parent entry: FCTL_SETSELECTION on it does nothing.
-    return command(
-        CommandServices{panel, names, settings, collation_, u'\\', ParentEntry::NeverSelected});
+    return command(CommandServices{panel, names, settings, collation_, u'\\',
+                                   ParentEntry::NeverSelected, windows_full_path_root});
 }
 
 Handle Plugin::open(const OpenInfo* info) {

@@ -5,6 +5,7 @@
 #include "module_fixture.h"
 #include "platform/far2l/collation.h"
 #include "platform/far2l/utf32_text.h"
+#include "platform/posix/full_path.h"
 #include "random_panels.h"
 #include "select/name_matcher.h"
 
@@ -12,7 +13,7 @@ namespace pickwell::far2l_host {
 namespace {
 
 // FCTL_SETSELECTION calls per item: one per matching name. The host never selects the item
-// `..`, and the names `.` and `..` are none.
+// `..`, and the names `.` and `..` are none; a full path is looked up by its file name.
 std::vector<int> plain_counts(const RandomFar2lPanel& panel, bool case_sensitive) {
     NameList names;
     for (const auto& name : panel.names) {
@@ -22,7 +23,7 @@ std::vector<int> plain_counts(const RandomFar2lPanel& panel, bool case_sensitive
     }
     const Far2lCollation collation;
     PlainMatcher matcher(names, case_sensitive ? CaseRule::Sensitive : CaseRule::Insensitive,
-                         collation, u'/');
+                         collation, {u'/', posix_full_path_root});
     std::vector<int> counts;
     for (const auto& item : panel.items) {
         const std::u16string name = utf16_from_host(item.c_str());

@@ -34,7 +34,7 @@ const std::vector<RandomWords<std::u32string>::Letter> kLetters = {
 RandomFar2lPanel random_far2l_panel(std::uint32_t seed, std::size_t max_items,
                                     std::size_t max_names) {
     Dice dice(seed);
-    RandomWords<std::u32string> words(dice, kLetters, U'/');
+    RandomWords<std::u32string> words(dice, kLetters, U'/', {U"/"});
     RandomFar2lPanel panel;
     panel.items.resize(1 + dice.below(max_items));
     for (std::u32string& item : panel.items) {

@@ -1,7 +1,7 @@
 // Seeded random far2l panels and name lists, full of names that far2l's comparison finds equal
 // though spelled differently, and of near misses it must keep apart: case variants inside and
 // outside the BMP, characters the host's upper case leaves alone, decomposed accents, folders
-// before a slash, and items whose names hold invalid UTF-32.
+// before a slash, full paths, and items whose names hold invalid UTF-32.
 #pragma once
 
 #include <cstdint>

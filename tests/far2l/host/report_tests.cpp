@@ -36,6 +36,23 @@ TEST_F(ReportTest, ListsTheMissingNamesAndCopiesThemForTheCommand) {
               (std::vector<int>{0, 1, 0, 1}));
 }
 
+// The output of `find "$PWD" -name '*.jpg'` in ~/Photos, on a panel of that folder: each path
+// selects its file by name, the one in a subfolder that is not on the panel is listed as the full
+// path it was, and the copy selects it again.
+TEST_F(ReportTest, FindsOutputOfFullPathsSelectsByFileNameAndListsThePathNotFound) {
+    clipboard_put_text(
+        U"/home/u/Photos/a.jpg\n/home/u/Photos/b.jpg\n/home/u/Photos/old/a.jpg\n"
+        U"/home/u/Photos/old/c.jpg\n");
+    host.menu_answers = {Far2lMenuAnswer::break_key(0), Far2lMenuAnswer::escape()};
+    EXPECT_EQ(run_report({U"a.jpg", U"b.jpg", U"old", U"notes.txt"}),
+              (std::vector<int>{2, 1, 0, 0}));
+
+    ASSERT_EQ(host.menus.size(), 2u);
+    EXPECT_EQ(host.menus[0].title, U"1 of 4 names not found");
+    EXPECT_EQ(host.menus[0].items, std::vector<std::u32string>{U"/home/u/Photos/old/c.jpg"});
+    EXPECT_EQ(run_command({U"a.jpg", U"c.jpg"}), (std::vector<int>{0, 1}));
+}
+
 TEST_F(ReportTest, WhatIsNotAListIsAMessage) {
     const struct {
         const char* what;

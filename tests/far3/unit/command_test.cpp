@@ -168,6 +168,57 @@ TEST_F(Far3Command, NeverSelectsTheParentEntryNorTakesTheNamesOfAFoldersOwnEntri
     }
 }
 
+// A text's full path is looked up by its file name on a file panel; every other name, and every
+// name on a plug-in panel, as before.
+TEST_F(Far3Command, LooksATextsFullPathsUpByTheirFileNamesOnAFilePanel) {
+    host.items = {{u"..", u"..", {}, false},          {u"a.jpg", {}, {}, false},
+                  {u"b.jpg", {}, {}, false},          {u"Photos", {}, {}, false},
+                  {u"sub\\s.jpg", {}, {}, false},     {u"C:\\Photos\\p.jpg", {}, {}, false},
+                  {u"C:\\Photos\\..", {}, {}, false}, {u"C:\\", {}, {}, false}};
+    struct Case {
+        const char* what;
+        std::u16string text;
+        std::vector<int> on_file_panel;
+        std::vector<int> on_plugin_panel;
+    };
+    const Case cases[] = {
+        // A file panel compares a file name with an item's leaf, as it always did.
+        {"Explorer's Copy as path",
+         u"\"C:\\Photos\\a.jpg\"\r\n\"D:\\Camera\\B.JPG\"\r\n\"C:\\Photos\\p.jpg\"",
+         {1, 2, 5},
+         {5}},
+        {"a share, and the system's own prefix",
+         u"\\\\nas\\share\\a.jpg\r\n\\\\?\\D:\\b.jpg\r\n\\\\?\\UNC\\nas\\share\\x\\b.jpg",
+         {1, 2},
+         {}},
+        {"a folder given with its separator", u"D:\\Backup\\Photos\\", {3}, {}},
+        {"a path to a folder's own entry is compared whole",
+         u"C:\\Photos\\..\r\nC:\\Photos\\..\\",
+         {6},
+         {6}},
+        {"a root alone is compared whole", u"C:\\", {7}, {7}},
+        {"a relative path is compared whole", u"sub\\s.jpg\r\n\\sub\\a.jpg", {4}, {4}},
+        {"forward slashes make no path", u"C:/Photos/a.jpg", {}, {}},
+    };
+    for (const Case& c : cases) {
+        clipboard.put_text(c.text);
+        for (const bool plugin_panel : {false, true}) {
+            host.panel_flags = plugin_panel ? far3::PFLAGS_PLUGIN : 0;
+            host.calls.clear();
+            EXPECT_EQ(open(far3::OPEN_PLUGINSMENU), nullptr);
+            EXPECT_EQ(host.selected_indices(), plugin_panel ? c.on_plugin_panel : c.on_file_panel)
+                << c.what << (plugin_panel ? " (plug-in panel)" : " (file panel)");
+        }
+    }
+    // Copied files are looked up as before: a file panel takes each one's own name already.
+    host.panel_flags = 0;
+    clipboard.clear();
+    clipboard.put(ClipboardFormat::FileDrop, drop_block({u"C:\\Photos\\", u"D:\\x\\a.jpg"}));
+    host.calls.clear();
+    EXPECT_EQ(open(far3::OPEN_PLUGINSMENU), nullptr);
+    EXPECT_EQ(host.selected_indices(), std::vector{1});
+}
+
 TEST_F(Far3Command, SkipsItemsTheHostCannotGive) {
     host.items = {
         {u"a", {}, 0, false},   // no size

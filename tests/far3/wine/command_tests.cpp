@@ -41,7 +41,7 @@ WINE_TEST(command_reads_a_drop_list_when_there_is_no_text) {
 
 WINE_TEST(differential_counts_as_comparing_every_item_with_every_name) {
     Far3Session session;
-    check_random_panels(session, ParentEntry::NeverSelected);
+    check_random_panels(session, Module::Far3);
 }
 
 WINE_TEST(command_uses_the_stored_settings) {

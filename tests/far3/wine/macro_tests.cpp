@@ -51,6 +51,10 @@ WINE_TEST(macro_gets_the_names_not_found_as_a_table) {
           (Values{macro_number(1), macro_array({u"q;r"})}));
     CHECK(answer(session, {macro_string(u"NotFound"), macro_string(u"")}) ==
           (Values{macro_number(0), macro_array({})}));
+    // Full paths, found by their file names and listed as they were given.
+    CHECK(answer(session, {macro_string(u"NotFound"),
+                           macro_string(u"C:\\in\\a.txt\r\n\\\\srv\\s\\C.TXT\r\nC:\\in\\x.txt")}) ==
+          (Values{macro_number(2), macro_array({u"C:\\in\\x.txt"})}));
     CHECK(session.host.menus.empty() && session.host.message_boxes.empty());
 }
 

@@ -50,6 +50,33 @@ WINE_TEST(report_lists_the_names_not_found_and_its_copy_selects_them) {
     CHECK_EQ(session.run_command(), (std::vector{0, 1, 0, 1, 0, 0, 1}));
 }
 
+// Explorer's "Copy as path" of files from several folders, on a panel of C:\Photos: a quoted
+// full path a line. The files are found by their names; the list shows the paths of those not
+// found as they were copied, and its copy selects them again.
+WINE_TEST(report_of_copy_as_path_selects_by_file_name_and_lists_the_paths_not_found) {
+    Far3Session session;
+    session.panel({u"a.jpg", u"b.jpg", u"c.jpg", u"d.jpg"});
+    put_on_clipboard(
+        {text_block(u"\"C:\\Photos\\a.jpg\"\r\n\"D:\\Camera\\B.JPG\"\r\n"
+                    u"\"\\\\nas\\share\\2024\\c.jpg\"\r\n\"C:\\Photos\\gone.jpg\"\r\n"
+                    u"\"D:\\Camera\\gone.jpg\"")});
+    session.host.menu_keys = {{kCtrlC, 0}};
+    report(session);
+
+    CHECK_EQ(session.host.selections(), (std::vector{1, 1, 1, 0}));
+    const std::vector<Far3Menu>& menus = session.host.menus;
+    if (!CHECK_EQ(menus.size(), std::size_t{2})) {
+        return;
+    }
+    CHECK_EQ(menus[0].title, std::u16string(u"m14 2 of 5"));
+    CHECK_EQ(menus[0].items, (Texts{u"C:\\Photos\\gone.jpg", u"D:\\Camera\\gone.jpg"}));
+
+    // Both paths name gone.jpg, each once.
+    session.host.items.clear();
+    session.panel({u"a.jpg", u"gone.jpg", u"Photos"});
+    CHECK_EQ(session.run_command(), (std::vector{0, 2, 0}));
+}
+
 WINE_TEST(report_says_when_every_name_was_found) {
     Far3Session session;
     session.panel({u"a.txt", u"b.txt", u"c.txt"});
