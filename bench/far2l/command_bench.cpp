@@ -43,6 +43,14 @@ struct Far2lModule {
         host.copied.clear();
         benchmark::DoNotOptimize(plugin.open_plugin(entry));
     }
+
+    // The entry run on the clipboard as it is, once per iteration of `state`.
+    void measure(benchmark::State& state, int entry = 0) {
+        for (auto _ : state) {
+            run_command(entry);
+        }
+        state.SetItemsProcessed(state.iterations() * state.range(0));
+    }
 };
 
 // Every other name names an item in another case, the rest name nothing there.
@@ -60,20 +68,14 @@ void far2l_command(benchmark::State& state) {
     const auto size = static_cast<std::size_t>(state.range(0));
     Far2lModule module(size);
     module.clipboard.put_text(far2l_names_text(size));
-    for (auto _ : state) {
-        module.run_command();
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    module.measure(state);
 }
 BENCHMARK(far2l_command)->Arg(1'000)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // The floor: an empty clipboard, so only the host calls and each name's conversion remain.
 void far2l_command_empty_list(benchmark::State& state) {
     Far2lModule module(static_cast<std::size_t>(state.range(0)));
-    for (auto _ : state) {
-        module.run_command();
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    module.measure(state);
 }
 BENCHMARK(far2l_command_empty_list)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
@@ -121,10 +123,7 @@ void far2l_found(benchmark::State& state, int entry, bool full_paths) {
         text += full_paths && i % 10 == 1 ? U"/\n" : U"\n";
     }
     module.clipboard.put_text(text);
-    for (auto _ : state) {
-        module.run_command(entry);
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    module.measure(state, entry);
 }
 BENCHMARK_CAPTURE(far2l_found, command_of_full_paths, 0, true)
     ->Arg(100'000)
@@ -149,10 +148,7 @@ void far2l_crafted(benchmark::State& state, int entry, bool crowding) {
         text += U"\n";
     }
     module.clipboard.put_text(text);
-    for (auto _ : state) {
-        module.run_command(entry);
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    module.measure(state, entry);
 }
 void far2l_colliding(benchmark::State& state, int entry) {
     far2l_crafted(state, entry, false);
